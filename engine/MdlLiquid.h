@@ -1,0 +1,55 @@
+#pragma once
+
+#include <array>
+#include <optional>
+#include <string_view>
+
+#include "Mdlfitting.h"
+#include "design_case.h"
+
+namespace capillary {
+
+inline constexpr int kMarchSteps = 4;
+
+// What the march computes once per design, before trying any bore. Index 0 of the step arrays
+// is the inlet; 1 … 4 are the ends of the four temperature steps.
+struct March {
+    std::array<double, kMarchSteps + 1> temperatureF{};
+    std::array<double, kMarchSteps + 1> pressureDropPsi{};  // [k]: drop over step k
+    std::array<double, kMarchSteps + 1> quality{};          // [k]: vapour flashed in step k
+    std::array<double, kMarchSteps + 1> density{};          // [k]: mixture lb/ft³ at step end
+    std::array<double, kMarchSteps + 1> viscosity{};        // [k]: mixture lb/(ft·h) at step end
+    double refrigeratingEffect = 0.0;                       // Btu/lb
+    double massFlowLbPerH = 0.0;                            // per circuit
+    double totalPressureDropPsi = 0.0;
+};
+
+// One bore tried against the design.
+struct BoreEvaluation {
+    int index = 0;  // 1 … 14
+    Bore bore;
+    double meanVelocityFtPerS = 0.0;
+    double lengthFt = 0.0;
+    double gradientPsiPerFt = 0.0;
+    bool accepted = false;  // a finite positive length whose gradient is below the maximum
+};
+
+struct Sizing {
+    BoreEvaluation chosen;
+    double massFlowLbPerH = 0.0;
+    double totalPressureDropPsi = 0.0;
+};
+
+March PrepareMarch(const DesignCase& design, std::string_view refrigerant, double circuits);
+BoreEvaluation EvaluateBore(const March& march, int index, double maxGradientPsiPerFt);
+
+// The smallest bore, in table order, that meets the design's gradient limit; none when no bore
+// of the table does.
+std::optional<Sizing> SizeCapillary(const DesignCase& design, std::string_view refrigerant,
+                                    double circuits);
+
+// Every bore of the table tried against the design, so the alternatives can be compared.
+std::array<BoreEvaluation, kBoreCount> SurveyBores(const DesignCase& design,
+                                                   std::string_view refrigerant, double circuits);
+
+}  // namespace capillary
