@@ -1,0 +1,93 @@
+// capillary-size: sizes a capillary tube from the command line with the desktop program's
+// engine, one design from options or a CSV batch.
+#include <cstdio>
+#include <string>
+
+#include <CLI/CLI.hpp>
+
+#include "batch.h"
+#include "exit_codes.h"
+#include "run_report.h"
+#include "sizing_run.h"
+
+namespace {
+
+using capillary::InputTexts;
+using capillary::UnitSystem;
+namespace cli = capillary::cli;
+
+struct Options {
+    InputTexts texts;
+    std::string units = "ip";
+    bool json = false;
+    bool bores = false;
+    std::string batch;
+};
+
+void declare(CLI::App& app, Options& o) {
+    app.add_option("--refrigerant", o.texts.refrigerant, "R22, R134a, R407C or R404A");
+    app.add_option("--capacity", o.texts.capacity, "system capacity (tons, or kW with --units si)");
+    app.add_option("--evaporating", o.texts.evaporating, "evaporating temperature (F or C)");
+    app.add_option("--condensing", o.texts.condensing, "condensing temperature (F or C)");
+    app.add_option("--subcooling", o.texts.subcooling, "subcooling (F or K)");
+    app.add_option("--superheat", o.texts.superheat, "superheat (F or K); no effect on the result")
+        ->default_str("0");
+    app.add_option("--max-dp", o.texts.maxPressureDrop,
+                   "maximum pressure drop per length (psi/ft, or bar/m with --units si)");
+    app.add_option("--circuits", o.texts.circuits, "number of parallel circuits");
+    app.add_option("--units", o.units, "unit system of the inputs and results")
+        ->check(CLI::IsMember({"ip", "si"}))
+        ->default_str("ip");
+    app.add_flag("--json", o.json, "print one JSON object instead of text");
+    app.add_flag("--bores", o.bores, "also list every standard bore with its figures");
+    app.add_option("--batch", o.batch,
+                   "size every row of a CSV file (- for standard input) and print CSV");
+    app.set_version_flag("--version", std::string("capillary-size ") + CAPILLARY_VERSION);
+    app.footer(
+        "Each value is the text you would type into the window's field; it passes the same\n"
+        "checks. Exit codes: 0 sized, 1 an input was rejected, 2 no bore meets the limit,\n"
+        "64 usage error.");
+}
+
+int sizeOne(const Options& o, UnitSystem unit) {
+    const cli::SizingRun run = cli::runSizing(o.texts, unit, o.bores);
+    if (o.json) {
+        std::fputs((toJson(run).dump(2) + "\n").c_str(), stdout);
+    } else {
+        printText(run, stdout, stderr);
+    }
+    return run.exitCode();
+}
+
+int sizeBatch(const Options& o, UnitSystem unit) {
+    std::FILE* in = o.batch == "-" ? stdin : std::fopen(o.batch.c_str(), "rb");
+    if (!in) {
+        std::perror(("capillary-size: " + o.batch).c_str());
+        return cli::kInputRejected;
+    }
+    static char outputBuffer[1 << 16];
+    std::setvbuf(stdout, outputBuffer, _IOFBF, sizeof outputBuffer);
+    const int code = cli::runBatch(in, stdout, stderr, unit);
+    if (in != stdin) std::fclose(in);
+    return code;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    CLI::App app{"Sizes the capillary tube of a refrigeration circuit.", "capillary-size"};
+    Options options;
+    declare(app, options);
+    try {
+        app.parse(argc, argv);
+    } catch (const CLI::CallForHelp& e) {
+        return app.exit(e);
+    } catch (const CLI::CallForVersion& e) {
+        return app.exit(e);
+    } catch (const CLI::ParseError& e) {
+        std::fprintf(stderr, "capillary-size: %s\n\n%s", e.what(), app.help().c_str());
+        return cli::kUsage;
+    }
+    const UnitSystem unit = options.units == "si" ? UnitSystem::Metric : UnitSystem::English;
+    return options.batch.empty() ? sizeOne(options, unit) : sizeBatch(options, unit);
+}

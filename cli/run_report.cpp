@@ -1,0 +1,132 @@
+#include "run_report.h"
+
+#include <string>
+#include <string_view>
+
+#include <fmt/core.h>
+
+#include "engine/fixed_point.h"
+#include "engine/unit_labels.h"
+
+namespace capillary::cli {
+namespace {
+
+std::string_view trimmed(std::string_view caption) {
+    while (!caption.empty() && caption.back() == ' ') caption.remove_suffix(1);
+    return caption;
+}
+
+// The option that feeds each input control, so a message can say what to fix.
+std::string_view optionFor(std::string_view control) {
+    static constexpr std::pair<std::string_view, std::string_view> kOptions[] = {
+        {"Cmbrt", "--refrigerant"},     {"Txtcapacity", "--capacity"},
+        {"Txtet", "--evaporating"},     {"Txtct", "--condensing"},
+        {"Txtsh", "--superheat"},       {"Txtsc", "--subcooling"},
+        {"Cmbdpd", "--max-dp"},         {"Txtcircuit", "--circuits"},
+    };
+    for (auto [name, option] : kOptions) {
+        if (name == control) return option;
+    }
+    return {};
+}
+
+// A bore's figures in the run's units, with the decimals of the window's result boxes.
+struct BoreFigures {
+    std::string velocity, length, gradient;
+};
+
+BoreFigures figuresOf(const BoreEvaluation& bore, UnitSystem unit) {
+    if (unit == UnitSystem::Metric) {
+        return {formatFixed(bore.meanVelocityFtPerS * kMetrePerFoot, 2),
+                formatFixed(bore.lengthFt * kMillimetrePerFoot, 0),
+                formatFixed(bore.gradientPsiPerFt / kPsiPerFootPerBarPerMetre, 1)};
+    }
+    return {formatFixed(bore.meanVelocityFtPerS, 2), formatFixed(bore.lengthFt, 1),
+            formatFixed(bore.gradientPsiPerFt, 1)};
+}
+
+void printBoreTable(const SizingRun& run, std::FILE* out) {
+    const UnitLabels& labels = unitLabels(run.unit);
+    const std::string velocityUnit = fmt::format("({})", trimmed(labels.Lbl17));
+    const std::string lengthUnit = fmt::format("({})", trimmed(labels.Lbl19));
+    const std::string gradientUnit = fmt::format("({})", trimmed(labels.Label2));
+    fmt::print(out, "\n{:<6} {:>10} {:>12} {:>14}  {}\n", "Bore", "Velocity", "Length",
+               "Gradient", "Meets limit");
+    fmt::print(out, "{:<6} {:>10} {:>12} {:>14}\n", "(in)", velocityUnit, lengthUnit,
+               gradientUnit);
+    for (const BoreEvaluation& bore : *run.bores) {
+        const BoreFigures figures = figuresOf(bore, run.unit);
+        const bool chosen = run.sizing && run.sizing->chosen.index == bore.index;
+        fmt::print(out, "{:<6} {:>10} {:>12} {:>14}  {}{}\n", bore.bore.label, figures.velocity,
+                   figures.length, figures.gradient, bore.accepted ? "yes" : "no",
+                   chosen ? "  <- line size" : "");
+    }
+}
+
+nlohmann::ordered_json boreJson(const BoreEvaluation& bore) {
+    return {{"index", bore.index},
+            {"label", bore.bore.label},
+            {"diameterFt", bore.bore.diameterFt},
+            {"meanVelocityFtPerS", bore.meanVelocityFtPerS},
+            {"lengthFt", bore.lengthFt},
+            {"gradientPsiPerFt", bore.gradientPsiPerFt},
+            {"accepted", bore.accepted}};
+}
+
+}  // namespace
+
+void printText(const SizingRun& run, std::FILE* out, std::FILE* err) {
+    if (run.outputs) {
+        const OutputTexts& o = *run.outputs;
+        const UnitLabels& labels = unitLabels(run.unit);
+        fmt::print(out, "Line Size : {} {}\n", o.lineSize, o.lineSizeCaption);
+        fmt::print(out, "Velocity : {} {}\n", o.velocity, trimmed(labels.Lbl17));
+        fmt::print(out, "Length : {} {}\n", o.length, trimmed(labels.Lbl19));
+        fmt::print(out, "Total Pressure Drop : {} {}\n", o.totalPressureDrop,
+                   trimmed(labels.Lbl15));
+        fmt::print(out, "Actual Pressure Drop : {} {}\n", o.actualPressureDrop,
+                   trimmed(labels.Label2));
+    }
+    if (run.bores) printBoreTable(run, out);
+    if (run.exitCode() == kSized) return;
+    fmt::print(err, "error: {}\n", run.errorMessage());
+    if (std::string_view field = run.errorField(); !field.empty()) {
+        fmt::print(err, "field: {} ({})\n", field, optionFor(field));
+    }
+}
+
+nlohmann::ordered_json toJson(const SizingRun& run) {
+    nlohmann::ordered_json json;
+    if (run.outputs) {
+        const OutputTexts& o = *run.outputs;
+        const BoreEvaluation& chosen = run.sizing->chosen;
+        json = {{"lineSize", o.lineSize},
+                {"lineSizeCaption", o.lineSizeCaption},
+                {"velocity", o.velocity},
+                {"length", o.length},
+                {"totalPressureDrop", o.totalPressureDrop},
+                {"actualPressureDrop", o.actualPressureDrop},
+                {"units", unitSystemName(run.unit)},
+                {"raw",
+                 {{"boreIndex", chosen.index},
+                  {"diameterFt", chosen.bore.diameterFt},
+                  {"massFlowLbPerH", run.sizing->massFlowLbPerH},
+                  {"totalPressureDropPsi", run.sizing->totalPressureDropPsi},
+                  {"meanVelocityFtPerS", chosen.meanVelocityFtPerS},
+                  {"lengthFt", chosen.lengthFt},
+                  {"gradientPsiPerFt", chosen.gradientPsiPerFt}}}};
+    } else {
+        std::string_view field = run.errorField();
+        json = {{"error", run.errorMessage()},
+                {"field", field.empty() ? nlohmann::ordered_json(nullptr)
+                                        : nlohmann::ordered_json(field)}};
+    }
+    if (run.bores) {
+        nlohmann::ordered_json bores = nlohmann::ordered_json::array();
+        for (const BoreEvaluation& bore : *run.bores) bores.push_back(boreJson(bore));
+        json["bores"] = std::move(bores);
+    }
+    return json;
+}
+
+}  // namespace capillary::cli
