@@ -1,0 +1,71 @@
+#include "field_entry_checks.h"
+
+#include <cmath>
+#include <limits>
+#include <optional>
+
+#include "fixed_point.h"
+#include "numeric_text.h"
+
+namespace capillary {
+namespace {
+
+// The range a field's value may take while typing, per unit system.
+struct TypingLimits {
+    double lowest;
+    double highest;
+};
+
+constexpr double kNoLowerLimit = -std::numeric_limits<double>::infinity();
+
+std::optional<TypingLimits> typingLimits(EntryField field, UnitSystem unit) {
+    const bool metric = unit == UnitSystem::Metric;
+    switch (field) {
+        case EntryField::Txtcapacity: return TypingLimits{kNoLowerLimit, metric ? 35.0 : 10.0};
+        case EntryField::Txtet: return TypingLimits{-40.0, metric ? 12.0 : 55.0};
+        case EntryField::Txtct: return TypingLimits{kNoLowerLimit, metric ? 65.0 : 150.0};
+        case EntryField::Txtsc: return TypingLimits{kNoLowerLimit, metric ? 10.0 : 20.0};
+        case EntryField::Cmbdpd:
+        case EntryField::Txtcircuit: return std::nullopt;
+    }
+    return std::nullopt;
+}
+
+// The one text other than a number that a field lets stand, so the user can go on typing.
+std::string_view startOfNumber(EntryField field) {
+    switch (field) {
+        case EntryField::Txtet: return "-";
+        case EntryField::Cmbdpd: return ".";
+        default: return {};
+    }
+}
+
+KeyReleaseOutcome circuitsAfterKeyRelease(std::string_view text) {
+    auto value = parseNumericText(text);
+    if (!value) return {"", false};
+    std::string whole = formatFixed(std::floor(*value), 0);
+    // A count in exponent form ("1e9") would not fit the field as a whole number; it is as
+    // impossible as any other bad text.
+    if (whole.size() > static_cast<std::size_t>(kEntryTextLimit)) return {"", false};
+    return {whole, true};
+}
+
+}  // namespace
+
+KeyReleaseOutcome CheckAfterKeyRelease(EntryField field, std::string_view text, UnitSystem unit) {
+    if (field == EntryField::Txtcircuit) return circuitsAfterKeyRelease(text);
+
+    // Any key released in the capacity field clears a red mark, whatever it leaves behind.
+    const bool whiten = field == EntryField::Txtcapacity;
+    const std::string_view allowed = startOfNumber(field);
+    if (!allowed.empty() && text == allowed) return {std::string(text), whiten};
+
+    auto value = parseNumericText(text);
+    if (!value) return {"", whiten};
+    if (auto limits = typingLimits(field, unit)) {
+        if (*value < limits->lowest || *value > limits->highest) return {"", whiten};
+    }
+    return {std::string(text), whiten};
+}
+
+}  // namespace capillary
