@@ -1,6 +1,9 @@
 #include "batch.h"
 
+#include <sys/types.h>
+
 #include <array>
+#include <cstdlib>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -56,7 +59,11 @@ public:
 
     void addField(std::string_view text) { row_.emplace_back(text); }
 
+    void setLine(long line) { line_ = line; }
+    long lastRowLine() const { return lastRowLine_; }
+
     void endRow() {
+        lastRowLine_ = line_;
         if (failed()) return;
         if (columnOf_.empty()) {
             readHeader();
@@ -73,7 +80,7 @@ public:
 private:
     void readHeader() {
         // Spreadsheets often start a CSV with a UTF-8 byte order mark.
-        if (row_.front().starts_with("\xEF\xBB\xBF")) row_.front().erase(0, 3);
+        if (!row_.empty() && row_.front().starts_with("\xEF\xBB\xBF")) row_.front().erase(0, 3);
         columnOf_.assign(row_.size(), -1);
         for (std::size_t i = 0; i < row_.size(); ++i) {
             for (int c = 0; c < kColumnCount; ++c) {
@@ -144,6 +151,8 @@ private:
     std::vector<int> columnOf_;  // empty until the header is read
     std::array<std::optional<std::size_t>, kColumnCount> indexOf_{};
     std::string headerError_;
+    long line_ = 0;         // the input line being parsed
+    long lastRowLine_ = 0;  // the line on which the last complete row ended
 };
 
 void onField(void* text, std::size_t length, void* sizer) {
@@ -163,23 +172,29 @@ ExitCode runBatch(std::FILE* in, std::FILE* out, std::FILE* err, UnitSystem defa
     csv_set_space_func(&parser, noBlanks);
     BatchSizer sizer(out, defaultUnit);
 
-    std::array<char, 1 << 16> buffer;
-    long line = 1;
-    bool parsed = true;
-    while (parsed && !sizer.failed()) {
-        const std::size_t read = std::fread(buffer.data(), 1, buffer.size(), in);
-        if (read == 0) break;
-        const std::size_t used = csv_parse(&parser, buffer.data(), read, onField, onRowEnd, &sizer);
-        for (std::size_t i = 0; i < used; ++i) line += buffer[i] == '\n';
-        parsed = used == read;
+    // Fed one line at a time, so a parse error knows its line.
+    char* text = nullptr;
+    std::size_t capacity = 0;
+    long line = 0;
+    long errorLine = 0;
+    for (ssize_t length; !sizer.failed() && (length = getline(&text, &capacity, in)) > 0;) {
+        sizer.setLine(++line);
+        if (csv_parse(&parser, text, length, onField, onRowEnd, &sizer) != std::size_t(length)) {
+            errorLine = line;
+            break;
+        }
     }
-    if (parsed && !sizer.failed()) parsed = csv_fini(&parser, onField, onRowEnd, &sizer) == 0;
+    std::free(text);
+    // A quoted field still open at the end began on the line after the last complete row.
+    if (!errorLine && !sizer.failed() && csv_fini(&parser, onField, onRowEnd, &sizer) != 0) {
+        errorLine = sizer.lastRowLine() + 1;
+    }
     const int status = csv_error(&parser);
     csv_free(&parser);
     std::fflush(out);
 
-    if (!parsed) {
-        fmt::print(err, "capillary-size: line {}: malformed CSV ({})\n", line,
+    if (errorLine) {
+        fmt::print(err, "capillary-size: line {}: malformed CSV ({})\n", errorLine,
                    csv_strerror(status));
         return kInputRejected;
     }
@@ -187,12 +202,12 @@ ExitCode runBatch(std::FILE* in, std::FILE* out, std::FILE* err, UnitSystem defa
         fmt::print(err, "capillary-size: {}\n", sizer.headerError());
         return kInputRejected;
     }
-    if (!sizer.sawHeader()) {
-        fmt::print(err, "capillary-size: the batch input has no header row\n");
-        return kInputRejected;
-    }
     if (std::ferror(in)) {
         fmt::print(err, "capillary-size: the batch input could not be read\n");
+        return kInputRejected;
+    }
+    if (!sizer.sawHeader()) {
+        fmt::print(err, "capillary-size: the batch input has no header row\n");
         return kInputRejected;
     }
     return kSized;

@@ -25,6 +25,8 @@ struct Options {
 };
 
 void declare(CLI::App& app, Options& o) {
+    // A repeated option takes its last value, so a script can override what it built up.
+    app.option_defaults()->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
     app.add_option("--refrigerant", o.texts.refrigerant, "R22, R134a, R407C or R404A");
     app.add_option("--capacity", o.texts.capacity, "system capacity (tons, or kW with --units si)");
     app.add_option("--evaporating", o.texts.evaporating, "evaporating temperature (F or C)");
@@ -85,7 +87,9 @@ int main(int argc, char** argv) {
     } catch (const CLI::CallForVersion& e) {
         return app.exit(e);
     } catch (const CLI::ParseError& e) {
-        std::fprintf(stderr, "capillary-size: %s\n\n%s", e.what(), app.help().c_str());
+        std::fprintf(stderr,
+                     "capillary-size: %s\nUsage: capillary-size [OPTIONS] (--help lists them)\n",
+                     e.what());
         return cli::kUsage;
     }
     const UnitSystem unit = options.units == "si" ? UnitSystem::Metric : UnitSystem::English;
