@@ -37,6 +37,7 @@ public:
     void field(std::string_view text) {
         if (!first_) std::fputc(',', out_);
         first_ = false;
+        if (text.empty()) return;
         if (text.find_first_of(",\"\r\n") == std::string_view::npos) {
             std::fwrite(text.data(), 1, text.size(), out_);
         } else {

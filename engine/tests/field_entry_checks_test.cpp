@@ -83,7 +83,7 @@ INSTANTIATE_TEST_SUITE_P(
         KeyReleaseCase{"CircuitsTooLargeToWrite", EntryField::Txtcircuit, kIp, "1e9", "", false},
         KeyReleaseCase{"CircuitsLetter", EntryField::Txtcircuit, kIp, "2a", "", false},
         KeyReleaseCase{"CircuitsMinus", EntryField::Txtcircuit, kIp, "-", "", false}),
-    [](const testing::TestParamInfo<KeyReleaseCase>& info) { return std::string(info.param.name); });
+    [](const testing::TestParamInfo<KeyReleaseCase>& row) { return std::string(row.param.name); });
 
 }  // namespace
 }  // namespace capillary
