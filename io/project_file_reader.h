@@ -1,0 +1,38 @@
+#pragma once
+
+#include <cstddef>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "project_record.h"
+
+namespace capillary {
+
+// Larger files are refused unread: a project file is well under a kilobyte.
+inline constexpr std::size_t kMaxProjectFileBytes = 1024 * 1024;
+
+struct ProjectReadResult {
+    std::optional<ProjectRecord> record;  // the design, when the file is a project file
+    std::string reason;                   // otherwise why not, a phrase for "<file name>: <reason>"
+
+    bool ok() const { return record.has_value(); }
+};
+
+// Reads a whole project file and checks it before anything is returned, so a caller applies
+// either all of it or nothing. Accepted: lines ended by CR LF or LF (the last one may lack
+// it); UTF-8, with or without a byte-order mark, or else Windows-1252; values as described in
+// project_value.h; missing trailing lines, which read as empty values; empty lines after
+// line 23. Lines 1 to 21 must be quoted or empty, line 1 empty or a listed refrigerant, line 7
+// empty or a numeric text, lines 22 and 23 empty (0) or a bare whole number, optionally signed.
+// Refused besides: control characters other than tab, CR and LF (binary data), more than
+// kMaxProjectFileBytes, and a file of nothing but blanks and line ends.
+// Line numbers in reasons count values, which differs from the lines an editor shows only
+// after a text that spans lines.
+ProjectReadResult parseProjectFile(std::string_view bytes);
+
+// Reads the file at `path` and parses it; a file that cannot be read is refused with a reason.
+ProjectReadResult readProjectFile(const std::filesystem::path& path);
+
+}  // namespace capillary

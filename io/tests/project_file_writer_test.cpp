@@ -1,0 +1,42 @@
+#include "io/project_file_writer.h"
+
+#include <gtest/gtest.h>
+
+#include "project_examples.h"
+
+namespace capillary {
+namespace {
+
+TEST(ProjectFileWriter, WritesTheLayoutOfAFreshEnglishDesign) {
+    EXPECT_EQ(projectFileBytes(freshEnglishDesign()),
+              "\"R22\"\r\n\"5\"\r\n\"40\"\r\n\"110\"\r\n\"0\"\r\n\"10\"\r\n\"5\"\r\n\"1\"\r\n"
+              "\r\n\r\n\"\"\r\n"
+              "\"System Capacity (tons) :\"\r\n\"Evaporating Temperature (F) :\"\r\n"
+              "\"Condensing Temperature (F) :\"\r\n\"Superheat (F) :\"\r\n\"Subcool (F) :\"\r\n"
+              "\"Max. Pressure drop (Psi / Ft) :\"\r\n\"No of Circuit :\"\r\n\"Psi \"\r\n"
+              "\"FPS\"\r\n\"Ft\"\r\n0\r\n0\r\n");
+}
+
+TEST(ProjectFileWriter, KeepsAnUnsetHeadingApartFromAnEmptyOne) {
+    ProjectRecord r = freshEnglishDesign();
+    r.customer = "";
+    r.unit = 1;
+    const std::string file = projectFileBytes(r);
+    // Line 8, then customer empty, project unset, note empty.
+    EXPECT_NE(file.find("\"1\"\r\n\"\"\r\n\r\n\"\"\r\n\"System"), std::string::npos) << file;
+    EXPECT_TRUE(file.ends_with("\"Ft\"\r\n0\r\n1\r\n")) << file;
+}
+
+TEST(ProjectFileWriter, DoublesQuotesAndWritesLineBreaksAsCrLfInsideTheQuotes) {
+    ProjectRecord r = freshEnglishDesign();
+    r.customer = "Ice \"Polar\" Ltd";
+    r.note = "first\nsecond\r\nthird\rfourth";
+    const std::string file = projectFileBytes(r);
+    EXPECT_NE(file.find("\r\n\"Ice \"\"Polar\"\" Ltd\"\r\n\r\n"
+                        "\"first\r\nsecond\r\nthird\r\nfourth\"\r\n\"System"),
+              std::string::npos)
+        << file;
+}
+
+}  // namespace
+}  // namespace capillary
