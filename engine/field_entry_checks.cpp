@@ -21,12 +21,17 @@ constexpr double kNoLowerLimit = -std::numeric_limits<double>::infinity();
 std::optional<TypingLimits> typingLimits(EntryField field, UnitSystem unit) {
     const bool metric = unit == UnitSystem::Metric;
     switch (field) {
-        case EntryField::Txtcapacity: return TypingLimits{kNoLowerLimit, metric ? 35.0 : 10.0};
-        case EntryField::Txtet: return TypingLimits{-40.0, metric ? 12.0 : 55.0};
-        case EntryField::Txtct: return TypingLimits{kNoLowerLimit, metric ? 65.0 : 150.0};
-        case EntryField::Txtsc: return TypingLimits{kNoLowerLimit, metric ? 10.0 : 20.0};
+        case EntryField::Txtcapacity:
+            return TypingLimits{kNoLowerLimit, metric ? 35.0 : 10.0};
+        case EntryField::Txtet:
+            return TypingLimits{-40.0, metric ? 12.0 : 55.0};
+        case EntryField::Txtct:
+            return TypingLimits{kNoLowerLimit, metric ? 65.0 : 150.0};
+        case EntryField::Txtsc:
+            return TypingLimits{kNoLowerLimit, metric ? 10.0 : 20.0};
         case EntryField::Cmbdpd:
-        case EntryField::Txtcircuit: return std::nullopt;
+        case EntryField::Txtcircuit:
+            return std::nullopt;
     }
     return std::nullopt;
 }
@@ -34,9 +39,12 @@ std::optional<TypingLimits> typingLimits(EntryField field, UnitSystem unit) {
 // The one text other than a number that a field lets stand, so the user can go on typing.
 std::string_view startOfNumber(EntryField field) {
     switch (field) {
-        case EntryField::Txtet: return "-";
-        case EntryField::Cmbdpd: return ".";
-        default: return {};
+        case EntryField::Txtet:
+            return "-";
+        case EntryField::Cmbdpd:
+            return ".";
+        default:
+            return {};
     }
 }
 

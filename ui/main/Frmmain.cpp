@@ -1,0 +1,117 @@
+#include "ui/main/Frmmain.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QIcon>
+#include <QMenuBar>
+#include <QMovie>
+#include <QScreen>
+
+#include <initializer_list>
+
+#include "ui/main/design_fonts.h"
+#include "ui/main/field_background.h"
+#include "ui/main/logo_movie.h"
+#include "ui/platform/platform_services.h"
+
+// Resources of a static library must be registered by name, outside any namespace.
+static void registerFrmmainResources() { Q_INIT_RESOURCE(frmmain_resources); }
+
+namespace capillary {
+namespace {
+
+constexpr const char* kLogoFile = "tolmerk.gif";
+constexpr const char* kBuiltInLogo = ":/capillary/tolmerk.gif";
+constexpr QColor kFrameCaptionBlue{0, 0, 192};
+
+QIcon designIcon() {
+    QIcon icon;
+    for (int size : {16, 24, 32, 48, 64, 128, 256}) {
+        icon.addFile(QStringLiteral(":/capillary/icon-%1.png").arg(size), QSize(size, size));
+    }
+    return icon;
+}
+
+}  // namespace
+
+Frmmain::Frmmain(Session& session, PlatformServices& services, QWidget* parent)
+    : QMainWindow(parent), session_(session), services_(services) {
+    registerFrmmainResources();
+    setupUi(this);
+    setWindowIcon(designIcon());
+    applyDesignLooks();
+    collectControls();
+    connect(Cmdcalculate, &QPushButton::clicked, this, &Frmmain::Frmmain_Cmdcalculate_Click);
+    connect(Cmdclose, &QPushButton::clicked, this, &Frmmain::Frmmain_Cmdclose_Click);
+    connectFieldChecks();
+    connectMenus();
+
+    // The form gives the client area's size; the menu bar comes on top of it.
+    const QSize clientArea = size();
+    resize(clientArea.width(), clientArea.height() + menuBar()->sizeHint().height());
+    if (QScreen* screen = QGuiApplication::primaryScreen()) {
+        move(screen->availableGeometry().center() - rect().center());
+    }
+    Frmmain_Form_Load();
+}
+
+// Fonts and colours that a form file cannot express: point sizes with fractions, and frame
+// captions whose colour and weight must not pass to the controls inside.
+void Frmmain::applyDesignLooks() {
+    setFont(dialogFont());
+    for (QGroupBox* frame : {Frame1, Frame2}) {
+        frame->setFont(frameCaptionFont());
+        QPalette captionPalette = frame->palette();
+        captionPalette.setColor(QPalette::WindowText, kFrameCaptionBlue);
+        frame->setPalette(captionPalette);
+        const QPalette normal = palette();
+        for (QWidget* control : frame->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+            control->setFont(dialogFont());
+            QPalette controlPalette = control->palette();
+            controlPalette.setColor(QPalette::WindowText, normal.color(QPalette::WindowText));
+            control->setPalette(controlPalette);
+        }
+    }
+    Txtlinesize->setFont(lineSizeFont());
+    // The line-size box is narrow; its text uses the margins too.
+    Txtlinesize->setTextMargins(-2, 0, -2, 0);
+    QPalette lineSize = Txtlinesize->palette();
+    lineSize.setColor(QPalette::Base, palette().color(QPalette::Button));
+    Txtlinesize->setPalette(lineSize);
+    const std::initializer_list<QWidget*> whiteFields{Cmbrt,       Txtcapacity, Txtet,  Txtct,
+                                                      Txtsh,       Txtsc,       Cmbdpd, Txtcircuit,
+                                                      Txtvelocity, Txtel,       Txttpd, Adpd};
+    for (QWidget* field : whiteFields) setFieldBackground(field, kFieldWhite);
+}
+
+void Frmmain::collectControls() {
+    controls_ = FrmmainControls{
+        Cmbrt,       Txtcapacity, Txtet, Txtct, Txtsh,  Txtsc, Cmbdpd,      Txtcircuit,
+        Lbl2,        Lbl3,        Lbl4,  Lbl5,  Lbl6,   Lbl7,  Txtlinesize, Lbl13,
+        Txtvelocity, Lbl17,       Txtel, Lbl19, Txttpd, Lbl15, Adpd,        Label2,
+    };
+}
+
+// The controls outlive this class's part of the destruction; they must not call back into it.
+Frmmain::~Frmmain() {
+    for (QObject* child : findChildren<QObject*>()) {
+        child->disconnect(this);
+        child->removeEventFilter(this);
+    }
+}
+
+void Frmmain::Frmmain_Form_Load() {
+    logo_ = LoadLogoMovie(QString::fromLatin1(kLogoFile), QString::fromLatin1(kBuiltInLogo), this);
+    AnimatedGif1->setMovie(logo_);
+    logo_->start();
+}
+
+void Frmmain::Frmmain_Cmdclose_Click() { services_.endProgram(); }
+
+// Closing the window by its close box ends the program and is never refused.
+void Frmmain::closeEvent(QCloseEvent* event) {
+    event->accept();
+    services_.endProgram();
+}
+
+}  // namespace capillary

@@ -1,0 +1,71 @@
+#pragma once
+
+#include <QMainWindow>
+
+#include "engine/design_case.h"
+#include "ui/main/Frmmain_controls.h"
+#include "ui/session.h"
+#include "ui_Frmmain.h"
+
+class QMovie;
+
+namespace capillary {
+
+class PlatformServices;
+
+// The main window: the design point is typed into the input frame, Calculate sizes the
+// capillary into the output frame, and the menus reach everything else.
+class Frmmain : public QMainWindow, private Ui::Frmmain {
+    Q_OBJECT
+
+  public:
+    Frmmain(Session& session, PlatformServices& services, QWidget* parent = nullptr);
+    ~Frmmain() override;
+
+    // The named controls, for the parts of the program that fill or read the window.
+    const FrmmainControls& controls() const { return controls_; }
+
+    // The last design point that passed the Calculate command's checks, in English units.
+    const DesignCase& designCase() const { return designCase_; }
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    // Construction (Frmmain.cpp).
+    void applyDesignLooks();
+    void collectControls();
+    void Frmmain_Form_Load();
+    void Frmmain_Cmdclose_Click();
+
+    // The Calculate command (Frmmain_calculate.cpp).
+    void Frmmain_Cmdcalculate_Click();
+
+    // Checks while typing (Frmmain_field_checks.cpp).
+    void connectFieldChecks();
+    void Frmmain_Txtcapacity_KeyUp();
+    void Frmmain_Txtet_KeyUp();
+    void Frmmain_Txtct_KeyUp();
+    void Frmmain_Txtsc_KeyUp();
+    void Frmmain_Cmbdpd_KeyUp();
+    void Frmmain_Txtcircuit_KeyUp();
+    void Frmmain_Txtet_Change();
+    void Frmmain_Txtct_Change();
+    void Frmmain_Cmbrt_Click();
+    void Frmmain_Cmbdpd_Click();
+    void runKeyUpHandler(QObject* control);
+
+    // Menu commands (Frmmain_menus.cpp).
+    void connectMenus();
+    void Frmmain_exit_Click();
+    void Frmmain_units_Click();
+
+    Session& session_;
+    PlatformServices& services_;
+    FrmmainControls controls_;
+    DesignCase designCase_;
+    QMovie* logo_ = nullptr;
+};
+
+}  // namespace capillary

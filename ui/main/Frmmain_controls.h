@@ -1,0 +1,43 @@
+#pragma once
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+
+namespace capillary {
+
+// The main window's named controls that other parts of the program read and write directly:
+// the calculation, the unit relabelling and, later, project files and the report.
+struct FrmmainControls {
+    // Inputs, in the order the Calculate command checks them.
+    QComboBox* Cmbrt = nullptr;
+    QLineEdit* Txtcapacity = nullptr;
+    QLineEdit* Txtet = nullptr;
+    QLineEdit* Txtct = nullptr;
+    QLineEdit* Txtsh = nullptr;
+    QLineEdit* Txtsc = nullptr;
+    QComboBox* Cmbdpd = nullptr;
+    QLineEdit* Txtcircuit = nullptr;
+
+    // Input captions that follow the unit system.
+    QLabel* Lbl2 = nullptr;
+    QLabel* Lbl3 = nullptr;
+    QLabel* Lbl4 = nullptr;
+    QLabel* Lbl5 = nullptr;
+    QLabel* Lbl6 = nullptr;
+    QLabel* Lbl7 = nullptr;
+
+    // Results and their unit captions.
+    QLineEdit* Txtlinesize = nullptr;
+    QLabel* Lbl13 = nullptr;
+    QLineEdit* Txtvelocity = nullptr;
+    QLabel* Lbl17 = nullptr;
+    QLineEdit* Txtel = nullptr;
+    QLabel* Lbl19 = nullptr;
+    QLineEdit* Txttpd = nullptr;
+    QLabel* Lbl15 = nullptr;
+    QLineEdit* Adpd = nullptr;
+    QLabel* Label2 = nullptr;
+};
+
+}  // namespace capillary

@@ -1,0 +1,11 @@
+#pragma once
+
+#include "ui/main/Frmmain_controls.h"
+
+namespace capillary {
+
+// Empties the result fields and the line-size caption so that no stale result stays on
+// display, and gives the velocity box its normal colours back.
+void ClearOutputs(const FrmmainControls& controls);
+
+}  // namespace capillary

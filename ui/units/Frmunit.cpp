@@ -1,0 +1,55 @@
+#include "ui/units/Frmunit.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+
+#include "ui/main/Mdlclear.h"
+#include "ui/main/design_fonts.h"
+#include "ui/units/unit_relabelling.h"
+
+namespace capillary {
+
+Frmunit::Frmunit(Session& session, const FrmmainControls& mainWindow, QWidget* parent)
+    : QDialog(parent), session_(session), mainWindow_(mainWindow) {
+    setupUi(this);
+    setFont(dialogFont());
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+    setFixedSize(size());
+    setModal(true);
+    // Centred on the screen rather than over the main window, as the design asks.
+    if (QScreen* screen = parent ? parent->screen() : QGuiApplication::primaryScreen()) {
+        move(screen->availableGeometry().center() - rect().center());
+    }
+    connect(CmdOK, &QPushButton::clicked, this, &Frmunit::Frmunit_CmdOK_Click);
+    Frmunit_Form_Load();
+}
+
+// The option button `metric` is named with its class, as QWidget::metric() shares the name.
+void Frmunit::Frmunit_Form_Load() {
+    if (session_.unit == UnitSystem::Metric) {
+        Ui::Frmunit::metric->setChecked(true);
+    } else {
+        imperial->setChecked(true);
+    }
+}
+
+void Frmunit::Frmunit_CmdOK_Click() {
+    const UnitSystem choice =
+        Ui::Frmunit::metric->isChecked() ? UnitSystem::Metric : UnitSystem::English;
+    session_.unit = choice;
+    if (choice != session_.history) {
+        ClearOutputs(mainWindow_);
+        if (choice == UnitSystem::English) {
+            unit0(mainWindow_);
+            unit01(mainWindow_, session_);
+        } else {
+            unit1(mainWindow_);
+            unit11(mainWindow_, session_);
+        }
+    }
+    session_.history = session_.unit;
+    accept();
+}
+
+}  // namespace capillary
