@@ -5,6 +5,7 @@
 #include <QIcon>
 #include <QMenuBar>
 #include <QMovie>
+#include <QPrinter>
 #include <QScreen>
 
 #include <initializer_list>

@@ -2,12 +2,15 @@
 
 #include <QMainWindow>
 
+#include <memory>
+
 #include "engine/design_case.h"
 #include "ui/main/Frmmain_controls.h"
 #include "ui/session.h"
 #include "ui_Frmmain.h"
 
 class QMovie;
+class QPrinter;
 
 namespace capillary {
 
@@ -27,6 +30,10 @@ class Frmmain : public QMainWindow, private Ui::Frmmain {
 
     // The last design point that passed the Calculate command's checks, in English units.
     const DesignCase& designCase() const { return designCase_; }
+
+    // The printer chosen with Print Setup, which the report prints on. It is made on first
+    // use, since asking the system for its printers slows the start.
+    QPrinter& printer();
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -61,11 +68,15 @@ class Frmmain : public QMainWindow, private Ui::Frmmain {
     void Frmmain_exit_Click();
     void Frmmain_units_Click();
 
+    // The Print command (Frmmain_print.cpp).
+    void Frmmain_print_Click();
+
     Session& session_;
     PlatformServices& services_;
     FrmmainControls controls_;
     DesignCase designCase_;
     QMovie* logo_ = nullptr;
+    std::unique_ptr<QPrinter> printer_;
 };
 
 }  // namespace capillary

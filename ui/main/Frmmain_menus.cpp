@@ -1,6 +1,7 @@
 #include "ui/main/Frmmain.h"
 
 #include <QAction>
+#include <QPrinter>
 
 #include "ui/platform/platform_services.h"
 #include "ui/units/Frmunit.h"
@@ -12,6 +13,12 @@ namespace capillary {
 void Frmmain::connectMenus() {
     connect(exit, &QAction::triggered, this, &Frmmain::Frmmain_exit_Click);
     connect(units, &QAction::triggered, this, &Frmmain::Frmmain_units_Click);
+    connect(print, &QAction::triggered, this, &Frmmain::Frmmain_print_Click);
+}
+
+QPrinter& Frmmain::printer() {
+    if (!printer_) printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    return *printer_;
 }
 
 void Frmmain::Frmmain_exit_Click() { services_.endProgram(); }

@@ -3,7 +3,11 @@
 #include <QMessageBox>
 #include <QString>
 
+#include <optional>
+
 class QDialog;
+class QPrinter;
+class QUrl;
 class QWidget;
 
 namespace capillary {
@@ -14,6 +18,13 @@ struct MessageRequest {
     QString text;
     QMessageBox::Icon icon = QMessageBox::NoIcon;
     QMessageBox::StandardButtons buttons = QMessageBox::Ok;
+};
+
+// A file dialog as the program asks for it: where it starts and its one filter entry, such as
+// "tolmerk capillary tube design(*.cqz)".
+struct FileDialogRequest {
+    QString startName;
+    QString filter;
 };
 
 // Everything the windows need from the desktop beyond their own widgets, behind one seam so
@@ -31,6 +42,20 @@ class PlatformServices {
 
     // Ends the program at once, asking nothing and saving nothing.
     virtual void endProgram() = 0;
+
+    // The file chosen in the system's open or save dialog, exactly as the dialog returned it;
+    // none when the user cancelled.
+    virtual std::optional<QString> chooseFileToOpen(QWidget* parent,
+                                                    const FileDialogRequest& request) = 0;
+    virtual std::optional<QString> chooseFileToSave(QWidget* parent,
+                                                    const FileDialogRequest& request) = 0;
+
+    // Shows the system printer dialog for `printer`, which keeps what the user chose; false
+    // when the user cancelled.
+    virtual bool setUpPrinter(QWidget* parent, QPrinter& printer) = 0;
+
+    // Opens a web address in the user's browser, without waiting for it.
+    virtual void openWebAddress(const QUrl& address) = 0;
 };
 
 }  // namespace capillary

@@ -1,7 +1,12 @@
 #include "ui/platform/qt_platform_services.h"
 
 #include <QApplication>
+#include <QDesktopServices>
 #include <QDialog>
+#include <QFileDialog>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QUrl>
 
 namespace capillary {
 
@@ -14,5 +19,38 @@ int QtPlatformServices::runModal(QDialog& dialog) { return dialog.exec(); }
 
 // Leaving the event loop ends the run; the windows are destroyed as main() returns.
 void QtPlatformServices::endProgram() { QApplication::quit(); }
+
+}  // namespace capillary
+
+namespace capillary {
+namespace {
+
+std::optional<QString> chosen(const QString& fileName) {
+    if (fileName.isEmpty()) return std::nullopt;
+    return fileName;
+}
+
+}  // namespace
+
+// No overwrite question: saving replaces the file of the chosen name, as it always has.
+std::optional<QString> QtPlatformServices::chooseFileToSave(QWidget* parent,
+                                                            const FileDialogRequest& request) {
+    return chosen(QFileDialog::getSaveFileName(parent, {}, request.startName, request.filter,
+                                               nullptr, QFileDialog::DontConfirmOverwrite));
+}
+
+std::optional<QString> QtPlatformServices::chooseFileToOpen(QWidget* parent,
+                                                            const FileDialogRequest& request) {
+    return chosen(QFileDialog::getOpenFileName(parent, {}, request.startName, request.filter));
+}
+
+bool QtPlatformServices::setUpPrinter(QWidget* parent, QPrinter& printer) {
+    QPrintDialog dialog(&printer, parent);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+void QtPlatformServices::openWebAddress(const QUrl& address) {
+    QDesktopServices::openUrl(address);
+}
 
 }  // namespace capillary

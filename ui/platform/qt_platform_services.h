@@ -4,12 +4,19 @@
 
 namespace capillary {
 
-// The real desktop: Qt message boxes, modal dialog loops and the application's event loop.
+// The real desktop: Qt message boxes and dialogs, the application's event loop, the system's
+// file and printer dialogs and its web browser.
 class QtPlatformServices final : public PlatformServices {
   public:
     void showMessage(QWidget* parent, const MessageRequest& request) override;
     int runModal(QDialog& dialog) override;
     void endProgram() override;
+    std::optional<QString> chooseFileToOpen(QWidget* parent,
+                                            const FileDialogRequest& request) override;
+    std::optional<QString> chooseFileToSave(QWidget* parent,
+                                            const FileDialogRequest& request) override;
+    bool setUpPrinter(QWidget* parent, QPrinter& printer) override;
+    void openWebAddress(const QUrl& address) override;
 };
 
 }  // namespace capillary

@@ -14,4 +14,33 @@ int RecordingPlatformServices::runModal(QDialog& dialog) {
     return dialog.result();
 }
 
+namespace {
+
+std::optional<QString> nextAnswer(std::deque<QString>& answers) {
+    if (answers.empty()) return std::nullopt;
+    const QString answer = answers.front();
+    answers.pop_front();
+    if (answer.isEmpty()) return std::nullopt;
+    return answer;
+}
+
+}  // namespace
+
+std::optional<QString> RecordingPlatformServices::chooseFileToOpen(
+    QWidget*, const FileDialogRequest& request) {
+    openRequests.push_back(request);
+    return nextAnswer(openAnswers);
+}
+
+std::optional<QString> RecordingPlatformServices::chooseFileToSave(
+    QWidget*, const FileDialogRequest& request) {
+    saveRequests.push_back(request);
+    return nextAnswer(saveAnswers);
+}
+
+bool RecordingPlatformServices::setUpPrinter(QWidget*, QPrinter& printer) {
+    ++printerSetups;
+    return onPrinterSetup ? onPrinterSetup(printer) : false;
+}
+
 }  // namespace capillary

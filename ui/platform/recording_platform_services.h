@@ -1,7 +1,9 @@
 #pragma once
 
 #include <QDialog>
+#include <QUrl>
 
+#include <deque>
 #include <functional>
 #include <vector>
 
@@ -16,9 +18,24 @@ class RecordingPlatformServices final : public PlatformServices {
     void showMessage(QWidget* parent, const MessageRequest& request) override;
     int runModal(QDialog& dialog) override;
     void endProgram() override { ++endProgramCalls; }
+    std::optional<QString> chooseFileToOpen(QWidget* parent,
+                                            const FileDialogRequest& request) override;
+    std::optional<QString> chooseFileToSave(QWidget* parent,
+                                            const FileDialogRequest& request) override;
+    bool setUpPrinter(QWidget* parent, QPrinter& printer) override;
+    void openWebAddress(const QUrl& address) override { openedAddresses.push_back(address); }
 
     std::vector<MessageRequest> messages;
     int endProgramCalls = 0;
+
+    // The file names the file dialogs answer, first in first out; an empty name, or none
+    // left, cancels.
+    std::deque<QString> openAnswers, saveAnswers;
+    std::vector<FileDialogRequest> openRequests, saveRequests;
+    // What the printer dialog answers; it may also change the printer.
+    std::function<bool(QPrinter&)> onPrinterSetup;
+    int printerSetups = 0;
+    std::vector<QUrl> openedAddresses;
 
     // Called while a message box would be on screen, e.g. to look at the window behind it.
     std::function<void(const MessageRequest&)> onMessage;
