@@ -1,9 +1,13 @@
 // capillary-size: sizes a capillary tube from the command line with the desktop program's
 // engine, one design from options or a CSV batch.
 #include <cstdio>
+#include <filesystem>
 #include <string>
 
 #include <CLI/CLI.hpp>
+
+#include "io/project_design.h"
+#include "io/project_file_reader.h"
 
 #include "batch.h"
 #include "exit_codes.h"
@@ -17,6 +21,7 @@ using capillary::UnitSystem;
 namespace cli = capillary::cli;
 
 struct Options {
+    std::string projectFile;
     InputTexts texts;
     std::string units = "ip";
     bool json = false;
@@ -27,6 +32,9 @@ struct Options {
 void declare(CLI::App& app, Options& o) {
     // A repeated option takes its last value, so a script can override what it built up.
     app.option_defaults()->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
+    app.add_option("FILE.cqz", o.projectFile,
+                   "a saved project file to size, in its own unit system, instead of the "
+                   "design options");
     app.add_option("--refrigerant", o.texts.refrigerant, "R22, R134a, R407C or R404A");
     app.add_option("--capacity", o.texts.capacity, "system capacity (tons, or kW with --units si)");
     app.add_option("--evaporating", o.texts.evaporating, "evaporating temperature (F or C)");
@@ -51,14 +59,37 @@ void declare(CLI::App& app, Options& o) {
         "64 usage error.");
 }
 
-int sizeOne(const Options& o, UnitSystem unit) {
-    const cli::SizingRun run = cli::runSizing(o.texts, unit, o.bores);
+// The design options and the unit system come from a project file instead, when one is given.
+constexpr const char* kDesignOptions[] = {"--refrigerant", "--capacity",   "--evaporating",
+                                          "--condensing",  "--subcooling", "--superheat",
+                                          "--max-dp",      "--circuits",   "--units",
+                                          "--batch"};
+
+int sizeOne(const InputTexts& texts, UnitSystem unit, const Options& o) {
+    const cli::SizingRun run = cli::runSizing(texts, unit, o.bores);
     if (o.json) {
         std::fputs((toJson(run).dump(2) + "\n").c_str(), stdout);
     } else {
         printText(run, stdout, stderr);
     }
     return run.exitCode();
+}
+
+// Sizes a saved design exactly as the window would after opening it.
+int sizeProjectFile(const Options& o) {
+    const capillary::ProjectReadResult read = capillary::readProjectFile(o.projectFile);
+    if (!read.ok()) {
+        const std::string name = std::filesystem::path(o.projectFile).filename().string();
+        const std::string message = capillary::openFailureMessage(name, read.reason);
+        if (o.json) {
+            std::puts(nlohmann::ordered_json{{"error", message}, {"field", nullptr}}.dump(2).c_str());
+        } else {
+            std::fprintf(stderr, "capillary-size: %s\n", message.c_str());
+        }
+        return cli::kInputRejected;
+    }
+    const capillary::OpenedDesign design = capillary::openedDesign(*read.record);
+    return sizeOne(design.texts, design.unit, o);
 }
 
 int sizeBatch(const Options& o, UnitSystem unit) {
@@ -92,6 +123,17 @@ int main(int argc, char** argv) {
                      e.what());
         return cli::kUsage;
     }
+    if (!options.projectFile.empty()) {
+        for (const char* option : kDesignOptions) {
+            if (app.count(option)) {
+                std::fprintf(stderr, "capillary-size: %s cannot be combined with a project file\n",
+                             option);
+                return cli::kUsage;
+            }
+        }
+        return sizeProjectFile(options);
+    }
     const UnitSystem unit = options.units == "si" ? UnitSystem::Metric : UnitSystem::English;
-    return options.batch.empty() ? sizeOne(options, unit) : sizeBatch(options, unit);
+    return options.batch.empty() ? sizeOne(options.texts, unit, options)
+                                 : sizeBatch(options, unit);
 }

@@ -30,14 +30,16 @@ std::optional<double> convertPressureDrop(std::string_view text, UnitSystem targ
                          unitLabels(target).pressureDropDecimals);
 }
 
-std::optional<std::string> reformatSavedPressureDrop(std::string_view text, UnitSystem fileUnit) {
+std::optional<std::string> openingPressureDropText(std::string_view text, UnitSystem fileUnit) {
     auto value = parseNumericText(text);
     if (!value) return std::nullopt;
-    // Opening stores the value as if it were in the other system, then relabels into the
-    // file's system, which converts it back and rounds it.
-    const double interim = convert(Quantity::PressureGradient, *value, other(fileUnit));
-    auto rounded = convertPressureDrop(formatPlainDecimal(interim), fileUnit);
-    return formatPlainDecimal(*rounded);
+    return formatPlainDecimal(convert(Quantity::PressureGradient, *value, other(fileUnit)));
+}
+
+std::optional<std::string> reformatSavedPressureDrop(std::string_view text, UnitSystem fileUnit) {
+    auto interim = openingPressureDropText(text, fileUnit);
+    if (!interim) return std::nullopt;
+    return formatPlainDecimal(*convertPressureDrop(*interim, fileUnit));
 }
 
 }  // namespace capillary

@@ -4,7 +4,10 @@
 
 #include <array>
 #include <cstdio>
+#include <filesystem>
+#include <fstream>
 #include <string>
+#include <vector>
 
 #include <nlohmann/json.hpp>
 
@@ -137,6 +140,62 @@ TEST(CapillarySize, BatchFromStandardInput) {
               "velocity,length,total_pressure_drop,actual_pressure_drop,error\n"
               "R22,1,40,110,10,10,2,0.07,13.11,23.0,130,5.6,\n");
     EXPECT_EQ(capillarySize("--batch /nonexistent/designs.csv").code, 1);
+}
+
+// A Metric design saved by the window: 3.5 kW, 5 °C, 45 °C, 5 K, 2.04 bar/m, one circuit.
+const char* kMetricProject =
+    "\"R22\"\r\n\"3.5\"\r\n\"5\"\r\n\"45\"\r\n\"0\"\r\n\"5\"\r\n\"2.04\"\r\n\"1\"\r\n"
+    "\r\n\r\n\"\"\r\n\"System Capacity (kw) :\"\r\n\"Evaporating Temperature (C) :\"\r\n"
+    "\"Condensing Temperature (C) :\"\r\n\"Superheat (C) :\"\r\n\"Subcool (C) :\"\r\n"
+    "\"Max. Pressure drop (Bar / Meter) :\"\r\n\"No of Circuit :\"\r\n\"bar\"\r\n\"m/s\"\r\n"
+    "\"mm \"\r\n1\r\n1\r\n";
+
+class CapillarySizeProjectFile : public testing::Test {
+  protected:
+    std::filesystem::path write(const std::string& name, const std::string& bytes) {
+        const auto path = std::filesystem::path(testing::TempDir()) / name;
+        std::ofstream(path, std::ios::binary) << bytes;
+        written_.push_back(path);
+        return path;
+    }
+    void TearDown() override {
+        for (const auto& path : written_) std::filesystem::remove(path);
+    }
+
+  private:
+    std::vector<std::filesystem::path> written_;
+};
+
+TEST_F(CapillarySizeProjectFile, SizesASavedDesignInItsOwnUnits) {
+    const auto path = write("metric design.cqz", kMetricProject);
+    // The saved 2.04 bar/m opens as 2, as the window shows it, and sizes the Metric example.
+    const ProcessResult run = capillarySize("'" + path.string() + "' --json");
+    EXPECT_EQ(run.code, 0);
+    const auto json = nlohmann::json::parse(run.out);
+    EXPECT_EQ(json["units"], "si");
+    EXPECT_EQ(json["lineSize"], "0.09");
+    EXPECT_EQ(json["velocity"], "4.91");
+    EXPECT_EQ(json["length"], "7137");
+    EXPECT_EQ(json["actualPressureDrop"], "1.4");
+}
+
+TEST_F(CapillarySizeProjectFile, RefusesFilesItCannotOpen) {
+    const auto path = write("pump.cqz", "\"R12\"\r\n");
+    const ProcessResult bad = capillarySize("'" + path.string() + "'");
+    EXPECT_EQ(bad.code, 1);
+    EXPECT_EQ(bad.out,
+              "capillary-size: Cannot open pump.cqz: line 1 names no known refrigerant "
+              "(\"R12\").\n");
+    const ProcessResult missing = capillarySize("/nonexistent/cold.cqz --json");
+    EXPECT_EQ(missing.code, 1);
+    EXPECT_EQ(nlohmann::json::parse(missing.out)["error"],
+              "Cannot open cold.cqz: the file does not exist.");
+}
+
+TEST_F(CapillarySizeProjectFile, DesignOptionsDoNotMixWithAFile) {
+    const auto path = write("mixed.cqz", kMetricProject);
+    EXPECT_EQ(capillarySize("'" + path.string() + "' --units ip").code, 64);
+    EXPECT_EQ(capillarySize("'" + path.string() + "' --circuits 2").code, 64);
 }
 
 }  // namespace
