@@ -2,10 +2,13 @@
 #include <QCommandLineParser>
 #include <QStringList>
 
+#include <csignal>
 #include <cstdio>
+#include <optional>
 
 #include "ui/main/Frmmain.h"
 #include "ui/main/design_fonts.h"
+#include "ui/misc/Frmstart.h"
 #include "ui/platform/qt_platform_services.h"
 #include "ui/session.h"
 
@@ -18,6 +21,9 @@ void describeOptions(QCommandLineParser& parser) {
     parser.addVersionOption();
     parser.addOption(QCommandLineOption(QStringLiteral("no-splash"),
                                         QStringLiteral("Open the main window directly.")));
+    parser.addPositionalArgument(QStringLiteral("FILE.cqz"),
+                                 QStringLiteral("A project file to open at start."),
+                                 QStringLiteral("[FILE.cqz]"));
 }
 
 // --help and --version must answer even where no display is available, so they are looked
@@ -50,15 +56,37 @@ int main(int argc, char** argv) {
     QCoreApplication::setApplicationVersion(QStringLiteral(CAPILLARY_VERSION));
     if (answeredWithoutWindows(argc, argv)) return 0;
 
+    // A file-size limit reached while saving must fail the save, not end the program.
+    std::signal(SIGXFSZ, SIG_IGN);
+
     QApplication app(argc, argv);
     QApplication::setFont(capillary::dialogFont());
     QCommandLineParser parser;
     describeOptions(parser);
-    parser.process(app);  // rejects unknown options; --no-splash is accepted, there is no splash
+    parser.process(app);  // rejects unknown options
+    if (parser.positionalArguments().size() > 1) {
+        std::fputs("capillary-design: give at most one project file\n", stderr);
+        return 64;
+    }
+    const QString projectFile = parser.positionalArguments().value(0);
 
     capillary::Session session;
     capillary::QtPlatformServices services;
-    capillary::Frmmain window(session, services);
-    window.show();
-    return QApplication::exec();
+    std::optional<capillary::Frmmain> window;
+    auto openMainWindow = [&] {
+        window.emplace(session, services);
+        window->show();
+        // Opened as the Open command would, so a double-click on a saved design works.
+        if (!projectFile.isEmpty()) window->openProjectFile(projectFile);
+    };
+    std::optional<capillary::Frmstart> splash;
+    if (parser.isSet(QStringLiteral("no-splash"))) {
+        openMainWindow();
+    } else {
+        splash.emplace(openMainWindow);
+        splash->show();
+    }
+    const int status = QApplication::exec();
+    splash.reset();  // the splash may hold the main window's opener; it goes first
+    return status;
 }

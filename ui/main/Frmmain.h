@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "engine/design_case.h"
+#include "io/project_record.h"
 #include "ui/main/Frmmain_controls.h"
 #include "ui/session.h"
 #include "ui_Frmmain.h"
@@ -34,6 +35,12 @@ class Frmmain : public QMainWindow, private Ui::Frmmain {
     // The printer chosen with Print Setup, which the report prints on. It is made on first
     // use, since asking the system for its printers slows the start.
     QPrinter& printer();
+
+    // Opens a project file into the window, as the Open command does once a file is chosen;
+    // a file that cannot be opened changes nothing and is reported in a message box.
+    bool openProjectFile(const QString& fileName);
+    // Saves the design into a project file; a failure is reported and leaves any old file.
+    bool saveProjectFile(const QString& fileName);
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -65,8 +72,17 @@ class Frmmain : public QMainWindow, private Ui::Frmmain {
 
     // Menu commands (Frmmain_menus.cpp).
     void connectMenus();
+    void Frmmain_Printsetup_Click();
     void Frmmain_exit_Click();
     void Frmmain_units_Click();
+    void Frmmain_web_Click();
+    void Frmmain_About_Click();
+
+    // Project files (Frmmain_files.cpp).
+    void Frmmain_open_Click();
+    void Frmmain_save_Click();
+    ProjectRecord currentProjectRecord() const;
+    void applyProjectRecord(const ProjectRecord& record);
 
     // The Print command (Frmmain_print.cpp).
     void Frmmain_print_Click();
@@ -77,6 +93,7 @@ class Frmmain : public QMainWindow, private Ui::Frmmain {
     DesignCase designCase_;
     QMovie* logo_ = nullptr;
     std::unique_ptr<QPrinter> printer_;
+    QString lastFileName_;  // of the last open or save of the run; the file dialogs start there
 };
 
 }  // namespace capillary

@@ -2,18 +2,24 @@
 
 #include <QAction>
 #include <QPrinter>
+#include <QUrl>
 
+#include "ui/misc/frmAbout.h"
 #include "ui/platform/platform_services.h"
+#include "ui/product_info.h"
 #include "ui/units/Frmunit.h"
 
 namespace capillary {
 
-// Open, Save, Print Setup, Print, the website and About stay disabled (set in the form) until
-// their commands exist.
 void Frmmain::connectMenus() {
+    connect(open, &QAction::triggered, this, &Frmmain::Frmmain_open_Click);
+    connect(save, &QAction::triggered, this, &Frmmain::Frmmain_save_Click);
+    connect(Printsetup, &QAction::triggered, this, &Frmmain::Frmmain_Printsetup_Click);
+    connect(print, &QAction::triggered, this, &Frmmain::Frmmain_print_Click);
     connect(exit, &QAction::triggered, this, &Frmmain::Frmmain_exit_Click);
     connect(units, &QAction::triggered, this, &Frmmain::Frmmain_units_Click);
-    connect(print, &QAction::triggered, this, &Frmmain::Frmmain_print_Click);
+    connect(web, &QAction::triggered, this, &Frmmain::Frmmain_web_Click);
+    connect(About, &QAction::triggered, this, &Frmmain::Frmmain_About_Click);
 }
 
 QPrinter& Frmmain::printer() {
@@ -21,11 +27,21 @@ QPrinter& Frmmain::printer() {
     return *printer_;
 }
 
+// The printer keeps what the user chose; cancelling leaves it as it was.
+void Frmmain::Frmmain_Printsetup_Click() { services_.setUpPrinter(this, printer()); }
+
 void Frmmain::Frmmain_exit_Click() { services_.endProgram(); }
 
 // The dialog is made afresh for each showing; what it chooses lives on in the session.
 void Frmmain::Frmmain_units_Click() {
     Frmunit dialog(session_, controls_, this);
+    services_.runModal(dialog);
+}
+
+void Frmmain::Frmmain_web_Click() { services_.openWebAddress(QUrl(kMakerWebsite)); }
+
+void Frmmain::Frmmain_About_Click() {
+    frmAbout dialog(this);
     services_.runModal(dialog);
 }
 

@@ -14,12 +14,15 @@ QString toQString(std::string_view text) {
 }
 
 void showError(PlatformServices& services, QWidget* parent, std::string_view message) {
-    services.showMessage(
-        parent, MessageRequest{toQString(kTitle), toQString(message), QMessageBox::Critical,
-                               QMessageBox::Retry | QMessageBox::Cancel});
+    ShowMessage(services, parent, toQString(message));
 }
 
 }  // namespace
+
+void ShowMessage(PlatformServices& services, QWidget* parent, const QString& message) {
+    services.showMessage(parent, MessageRequest{toQString(kTitle), message, QMessageBox::Critical,
+                                                QMessageBox::Retry | QMessageBox::Cancel});
+}
 
 void ShowDataIncomplete(PlatformServices& s, QWidget* p) { showError(s, p, kDataIncomplete); }
 void ShowNoPipeSize(PlatformServices& s, QWidget* p) { showError(s, p, kNoPipeSize); }

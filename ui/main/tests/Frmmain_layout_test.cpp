@@ -245,22 +245,20 @@ void FrmmainLayoutTest::menuBar() {
         const char* name;
         const char* caption;
         const char* shortcut;
-        bool enabled;
     };
-    // Items whose commands are not built yet stay disabled.
-    const Item items[] = {{"open", "&Open", "Ctrl+O", false},
-                          {"save", "&Save", "Ctrl+S", false},
-                          {"Printsetup", "Print Setup", "", false},
-                          {"print", "&Print", "Ctrl+P", false},
-                          {"exit", "&Exit", "", true},
-                          {"units", "Units", "", true},
-                          {"web", "Tolmerk  website", "", false},
-                          {"About", "About Tolmerk Capillary  ...", "", false}};
+    const Item items[] = {{"open", "&Open", "Ctrl+O"},
+                          {"save", "&Save", "Ctrl+S"},
+                          {"Printsetup", "Print Setup", ""},
+                          {"print", "&Print", "Ctrl+P"},
+                          {"exit", "&Exit", ""},
+                          {"units", "Units", ""},
+                          {"web", "Tolmerk  website", ""},
+                          {"About", "About Tolmerk Capillary  ...", ""}};
     for (const Item& item : items) {
         auto* action = fixture.find<QAction>(item.name);
         QCOMPARE(action->text(), QString::fromLatin1(item.caption));
         QCOMPARE(action->shortcut(), QKeySequence(QString::fromLatin1(item.shortcut)));
-        QCOMPARE(action->isEnabled(), item.enabled);
+        QVERIFY(action->isEnabled());
     }
     QStringList file;
     for (QAction* action : fixture.find<QMenu>("file")->actions()) {

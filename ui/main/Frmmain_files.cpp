@@ -1,0 +1,171 @@
+#include "ui/main/Frmmain.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+#include <filesystem>
+#include <optional>
+#include <string>
+
+#include "engine/numeric_text.h"
+#include "engine/unit_switch.h"
+#include "io/project_design.h"
+#include "io/project_file_reader.h"
+#include "io/project_file_writer.h"
+#include "ui/main/Mdlclear.h"
+#include "ui/main/Mdlerror.h"
+#include "ui/platform/platform_services.h"
+#include "ui/units/unit_relabelling.h"
+
+namespace capillary {
+namespace {
+
+const QString kProjectFilter = QStringLiteral("tolmerk capillary tube design(*.cqz)");
+
+QString toQString(const std::string& text) { return QString::fromStdString(text); }
+
+std::optional<std::string> toStd(const std::optional<QString>& text) {
+    if (!text) return std::nullopt;
+    return text->toStdString();
+}
+
+std::optional<QString> toQString(const std::optional<std::string>& text) {
+    if (!text) return std::nullopt;
+    return toQString(*text);
+}
+
+// Unbuffered, so a short write (a full disk, a file-size limit) shows here and not as a
+// commit that succeeds with half a file; each short write is retried to learn the reason.
+bool writeAll(QSaveFile& file, const std::string& bytes) {
+    qint64 written = 0;
+    const auto size = static_cast<qint64>(bytes.size());
+    while (written < size) {
+        const qint64 n = file.write(bytes.data() + written, size - written);
+        if (n <= 0) return false;
+        written += n;
+    }
+    return true;
+}
+
+void setComboText(QComboBox* combo, const QString& text) {
+    combo->setCurrentIndex(-1);
+    combo->setEditText(text);
+}
+
+}  // namespace
+
+void Frmmain::Frmmain_save_Click() {
+    const auto fileName = services_.chooseFileToSave(this, {lastFileName_, kProjectFilter});
+    if (fileName) saveProjectFile(*fileName);
+}
+
+void Frmmain::Frmmain_open_Click() {
+    const auto fileName = services_.chooseFileToOpen(this, {lastFileName_, kProjectFilter});
+    if (fileName) openProjectFile(*fileName);
+}
+
+bool Frmmain::saveProjectFile(const QString& fileName) {
+    lastFileName_ = fileName;
+    const std::string bytes = projectFileBytes(currentProjectRecord());
+    // The old file is replaced only once the new one is completely written.
+    QSaveFile target(fileName);
+    const bool saved = target.open(QIODevice::WriteOnly | QIODevice::Unbuffered) &&
+                       writeAll(target, bytes) && target.commit();
+    if (!saved) {
+        Mdlerror::ShowMessage(services_, this,
+                              QStringLiteral("Cannot save %1: %2.")
+                                  .arg(QFileInfo(fileName).fileName(), target.errorString()));
+    }
+    return saved;
+}
+
+bool Frmmain::openProjectFile(const QString& fileName) {
+    lastFileName_ = fileName;
+    const ProjectReadResult read =
+        readProjectFile(std::filesystem::path(QFile::encodeName(fileName).toStdString()));
+    if (!read.ok()) {
+        const std::string name = QFileInfo(fileName).fileName().toStdString();
+        Mdlerror::ShowMessage(services_, this, toQString(openFailureMessage(name, read.reason)));
+        return false;
+    }
+    applyProjectRecord(*read.record);
+    return true;
+}
+
+ProjectRecord Frmmain::currentProjectRecord() const {
+    ProjectRecord r;
+    r.refrigerant = Cmbrt->currentText().toStdString();
+    r.capacity = Txtcapacity->text().toStdString();
+    r.evaporating = Txtet->text().toStdString();
+    r.condensing = Txtct->text().toStdString();
+    r.superheat = Txtsh->text().toStdString();
+    r.subcooling = Txtsc->text().toStdString();
+    r.maxPressureDrop = Cmbdpd->currentText().toStdString();
+    r.circuits = Txtcircuit->text().toStdString();
+    r.customer = toStd(session_.customer);
+    r.project = toStd(session_.project);
+    r.note = session_.note.toStdString();
+    r.captions = {Lbl2->text().toStdString(),  Lbl3->text().toStdString(),
+                  Lbl4->text().toStdString(),  Lbl5->text().toStdString(),
+                  Lbl6->text().toStdString(),  Lbl7->text().toStdString(),
+                  Lbl9->text().toStdString(),  Lbl15->text().toStdString(),
+                  Lbl17->text().toStdString(), Lbl19->text().toStdString()};
+    r.history = static_cast<int>(session_.history);
+    r.unit = static_cast<int>(session_.unit);
+    return r;
+}
+
+// Applies a checked design in the order the window has always opened files: inputs, heading,
+// captions, cleared results, the unit system, then the pressure drop and the relabelling.
+void Frmmain::applyProjectRecord(const ProjectRecord& r) {
+    if (r.refrigerant.empty()) {
+        Cmbrt->setCurrentIndex(-1);
+    } else {
+        Cmbrt->setCurrentIndex(Cmbrt->findText(toQString(r.refrigerant), Qt::MatchExactly));
+        Frmmain_Cmbrt_Click();  // selecting a refrigerant, by hand or by file, clears its red
+    }
+    Txtcapacity->setText(toQString(r.capacity));
+    Txtet->setText(toQString(r.evaporating));
+    Txtct->setText(toQString(r.condensing));
+    Txtsh->setText(toQString(r.superheat));
+    Txtsc->setText(toQString(r.subcooling));
+    setComboText(Cmbdpd, toQString(r.maxPressureDrop));
+    Txtcircuit->setText(toQString(r.circuits));
+
+    session_.customer = toQString(r.customer);
+    session_.project = toQString(r.project);
+    session_.note = toQString(r.note);
+
+    const ProjectCaptions& c = r.captions;
+    Lbl2->setText(toQString(c.Lbl2));
+    Lbl3->setText(toQString(c.Lbl3));
+    Lbl4->setText(toQString(c.Lbl4));
+    Lbl5->setText(toQString(c.Lbl5));
+    Lbl6->setText(toQString(c.Lbl6));
+    Lbl7->setText(toQString(c.Lbl7));
+    Lbl9->setText(toQString(c.Lbl9));
+    Lbl15->setText(toQString(c.Lbl15));
+    Lbl17->setText(toQString(c.Lbl17));
+    Lbl19->setText(toQString(c.Lbl19));
+
+    ClearOutputs(controls_);
+    const UnitSystem unit = r.unitSystem();
+    session_.unit = unit;
+    session_.history = unit;
+
+    // The saved value goes through the other system and back, so it shows rounded to the
+    // decimals of the design's own system.
+    if (auto interim = openingPressureDropText(r.maxPressureDrop, unit)) {
+        setComboText(Cmbdpd, toQString(*interim));
+    }
+    if (unit == UnitSystem::Metric) {
+        unit11(controls_, session_);
+    } else {
+        unit01(controls_, session_);
+    }
+    // A design saved without a pressure drop opens without one.
+    if (!isNumericText(r.maxPressureDrop)) setComboText(Cmbdpd, toQString(r.maxPressureDrop));
+}
+
+}  // namespace capillary

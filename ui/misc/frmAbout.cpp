@@ -1,0 +1,46 @@
+#include "ui/misc/frmAbout.h"
+
+#include <QMovie>
+#include <QPixmap>
+
+#include "ui/main/logo_movie.h"
+
+// Resources of a static library must be registered by name, outside any namespace.
+static void registerMiscResources() { Q_INIT_RESOURCE(misc_resources); }
+
+namespace capillary {
+namespace {
+
+constexpr const char* kAnimationFile = "About.gif";  // looked up in the current folder
+
+}  // namespace
+
+frmAbout::frmAbout(QWidget* parent) : QDialog(parent) {
+    registerMiscResources();
+    setupUi(this);
+    setFixedSize(size());
+    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+    QPalette white = Picture1->palette();
+    white.setColor(QPalette::Window, Qt::white);
+    Picture1->setPalette(white);
+    Picture1->setPixmap(QPixmap(QStringLiteral(":/capillary/about.png")));
+    connect(CmdOK, &QPushButton::clicked, this, &frmAbout::frmAbout_CmdOK_Click);
+}
+
+// A modal box is activated when it is shown.
+void frmAbout::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    frmAbout_Form_Activate();
+}
+
+void frmAbout::frmAbout_Form_Activate() {
+    if (animation_) animation_->deleteLater();
+    animation_ = LoadLogoMovie(QString::fromLatin1(kAnimationFile),
+                               QStringLiteral(":/capillary/About.gif"), this);
+    AnimatedGif2->setMovie(animation_);
+    animation_->start();
+}
+
+void frmAbout::frmAbout_CmdOK_Click() { accept(); }
+
+}  // namespace capillary

@@ -1,0 +1,80 @@
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QLabel>
+#include <QMovie>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "ui/misc/Frmstart.h"
+#include "ui/misc/frmAbout.h"
+
+namespace capillary {
+
+class MiscWindowsTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void splashOpensTheMainWindowOnceAfterFourTicks() {
+        int opened = 0;
+        QElapsedTimer clock;
+        Frmstart splash([&] { ++opened; });
+        clock.start();
+        splash.show();
+        QCOMPARE(splash.windowTitle(), QStringLiteral("Loading Program ..."));
+        QCOMPARE(splash.size(), QSize(461, 416));
+        QCOMPARE(splash.ticksLeft(), 4);
+        QTest::qWait(1200);
+        QCOMPARE(opened, 0);
+        QTRY_COMPARE_WITH_TIMEOUT(opened, 1, 3000);
+        QVERIFY(clock.elapsed() >= 1900);
+        QCOMPARE(splash.ticksLeft(), 0);
+        QTRY_VERIFY(!splash.isVisible());
+        QTest::qWait(700);  // no later tick opens it again
+        QCOMPARE(opened, 1);
+    }
+
+    void closingTheSplashEarlyOpensTheMainWindowAtOnce() {
+        int opened = 0;
+        Frmstart splash([&] { ++opened; });
+        splash.show();
+        splash.close();
+        QCOMPARE(opened, 1);
+        QTest::qWait(2200);
+        QCOMPARE(opened, 1);
+    }
+
+    void aboutBoxLoadsItsAnimationAfreshEachTime() {
+        frmAbout about;
+        QCOMPARE(about.windowTitle(), QStringLiteral("About Tolmerk"));
+        about.show();
+        QMovie* first = about.animation();
+        QVERIFY(first && first->state() == QMovie::Running);
+        about.hide();
+        about.show();
+        QVERIFY(about.animation() != first);
+        QCOMPARE(about.findChild<QLabel*>("AnimatedGif2")->movie(), about.animation());
+        QTest::mouseClick(about.findChild<QPushButton*>("CmdOK"), Qt::LeftButton);
+        QCOMPARE(about.result(), int(QDialog::Accepted));
+    }
+
+    void aboutAnimationComesFromTheCurrentFolder() {
+        QTemporaryDir folder;
+        const QString previous = QDir::currentPath();
+        QVERIFY(QDir::setCurrent(folder.path()));
+        frmAbout about;
+        about.show();
+        QCOMPARE(about.animation()->fileName(), QStringLiteral(":/capillary/About.gif"));
+        QVERIFY(QFile::copy(QStringLiteral(":/capillary/About.gif"), QStringLiteral("About.gif")));
+        about.hide();
+        about.show();
+        QCOMPARE(about.animation()->fileName(), QStringLiteral("About.gif"));
+        QVERIFY(QDir::setCurrent(previous));
+    }
+};
+
+}  // namespace capillary
+
+QTEST_MAIN(capillary::MiscWindowsTest)
+#include "misc_windows_test.moc"
