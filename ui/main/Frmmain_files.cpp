@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QLabel>
 #include <QSaveFile>
 
 #include <filesystem>
@@ -137,17 +138,21 @@ void Frmmain::applyProjectRecord(const ProjectRecord& r) {
     session_.project = toQString(r.project);
     session_.note = toQString(r.note);
 
+    // A caption missing from a short file keeps the window's own rather than going blank.
+    const auto setCaption = [](QLabel* label, const std::string& caption) {
+        if (!caption.empty()) label->setText(toQString(caption));
+    };
     const ProjectCaptions& c = r.captions;
-    Lbl2->setText(toQString(c.Lbl2));
-    Lbl3->setText(toQString(c.Lbl3));
-    Lbl4->setText(toQString(c.Lbl4));
-    Lbl5->setText(toQString(c.Lbl5));
-    Lbl6->setText(toQString(c.Lbl6));
-    Lbl7->setText(toQString(c.Lbl7));
-    Lbl9->setText(toQString(c.Lbl9));
-    Lbl15->setText(toQString(c.Lbl15));
-    Lbl17->setText(toQString(c.Lbl17));
-    Lbl19->setText(toQString(c.Lbl19));
+    setCaption(Lbl2, c.Lbl2);
+    setCaption(Lbl3, c.Lbl3);
+    setCaption(Lbl4, c.Lbl4);
+    setCaption(Lbl5, c.Lbl5);
+    setCaption(Lbl6, c.Lbl6);
+    setCaption(Lbl7, c.Lbl7);
+    setCaption(Lbl9, c.Lbl9);
+    setCaption(Lbl15, c.Lbl15);
+    setCaption(Lbl17, c.Lbl17);
+    setCaption(Lbl19, c.Lbl19);
 
     ClearOutputs(controls_);
     const UnitSystem unit = r.unitSystem();

@@ -220,6 +220,12 @@ void FrmmainFilesTest::shortFilesAndEmptyFieldsOpen() {
     openFile(write("short.cqz", shortFile));
     QCOMPARE(fixture.session().unit, UnitSystem::English);
     QCOMPARE(fixture.text("Lbl2"), QStringLiteral("System Capacity (tons) :"));
+    // Eight lines: the inputs only; the captions stay as they are.
+    const QByteArray inputsOnly = kFreshEnglishFile.left(kFreshEnglishFile.indexOf("\r\n\r\n"));
+    openFile(write("inputs.cqz", inputsOnly));
+    QCOMPARE(fixture.text("Lbl9"), QStringLiteral("No of Circuit :"));
+    QCOMPARE(fixture.text("Lbl19"), QStringLiteral("Ft "));
+    QCOMPARE(fixture.text("Txtcircuit"), QStringLiteral("1"));
 
     // Saved with no refrigerant and no pressure drop: both open empty, the rest applies.
     fixture.pick("Cmbrt", "R22");
