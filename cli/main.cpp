@@ -13,6 +13,9 @@
 #include "exit_codes.h"
 #include "run_report.h"
 #include "sizing_run.h"
+#ifdef CAPILLARY_SIZE_REPORTS
+#include "report_output.h"
+#endif
 
 namespace {
 
@@ -27,6 +30,8 @@ struct Options {
     bool json = false;
     bool bores = false;
     std::string batch;
+    std::string report;  // the PDF to write the saved design's report to
+    std::string customer, project, note;
 };
 
 void declare(CLI::App& app, Options& o) {
@@ -52,6 +57,13 @@ void declare(CLI::App& app, Options& o) {
     app.add_flag("--bores", o.bores, "also list every standard bore with its figures");
     app.add_option("--batch", o.batch,
                    "size every row of a CSV file (- for standard input) and print CSV");
+#ifdef CAPILLARY_SIZE_REPORTS
+    app.add_option("--report", o.report,
+                   "with FILE.cqz: also write the design's one-page report to this PDF");
+    app.add_option("--customer", o.customer, "the report's customer, instead of the file's");
+    app.add_option("--project", o.project, "the report's project, instead of the file's");
+    app.add_option("--note", o.note, "the report's note, instead of the file's");
+#endif
     app.set_version_flag("--version", std::string("capillary-size ") + CAPILLARY_VERSION);
     app.footer(
         "Each value is the text you would type into the window's field; it passes the same\n"
@@ -65,18 +77,41 @@ constexpr const char* kDesignOptions[] = {"--refrigerant", "--capacity",   "--ev
                                           "--max-dp",      "--circuits",   "--units",
                                           "--batch"};
 
-int sizeOne(const InputTexts& texts, UnitSystem unit, const Options& o) {
-    const cli::SizingRun run = cli::runSizing(texts, unit, o.bores);
+void print(const cli::SizingRun& run, const Options& o) {
     if (o.json) {
         std::fputs((toJson(run).dump(2) + "\n").c_str(), stdout);
     } else {
         printText(run, stdout, stderr);
     }
+}
+
+int sizeOne(const InputTexts& texts, UnitSystem unit, const Options& o) {
+    const cli::SizingRun run = cli::runSizing(texts, unit, o.bores);
+    print(run, o);
     return run.exitCode();
 }
 
+#ifdef CAPILLARY_SIZE_REPORTS
+// A rejected design gets no report, as it has no sound results to show; one without a bore
+// gets its report with empty results and keeps its exit code.
+int writeReport(const Options& o, const capillary::ProjectRecord& record,
+                const capillary::OpenedDesign& design, const cli::SizingRun& run,
+                const CLI::App& app) {
+    if (run.exitCode() == cli::kInputRejected) {
+        std::fprintf(stderr, "capillary-size: no report written, as the design was rejected\n");
+        return cli::kInputRejected;
+    }
+    cli::ReportRequest request{o.report, {}, {}, {}};
+    if (app.count("--customer")) request.customer = o.customer;
+    if (app.count("--project")) request.project = o.project;
+    if (app.count("--note")) request.note = o.note;
+    if (!cli::writeReport(request, record, design, run, stderr)) return cli::kInputRejected;
+    return run.exitCode();
+}
+#endif
+
 // Sizes a saved design exactly as the window would after opening it.
-int sizeProjectFile(const Options& o) {
+int sizeProjectFile(const Options& o, [[maybe_unused]] const CLI::App& app) {
     const capillary::ProjectReadResult read = capillary::readProjectFile(o.projectFile);
     if (!read.ok()) {
         const std::string name = std::filesystem::path(o.projectFile).filename().string();
@@ -89,7 +124,12 @@ int sizeProjectFile(const Options& o) {
         return cli::kInputRejected;
     }
     const capillary::OpenedDesign design = capillary::openedDesign(*read.record);
-    return sizeOne(design.texts, design.unit, o);
+    const cli::SizingRun run = cli::runSizing(design.texts, design.unit, o.bores);
+    print(run, o);
+#ifdef CAPILLARY_SIZE_REPORTS
+    if (!o.report.empty()) return writeReport(o, *read.record, design, run, app);
+#endif
+    return run.exitCode();
 }
 
 int sizeBatch(const Options& o, UnitSystem unit) {
@@ -131,8 +171,24 @@ int main(int argc, char** argv) {
                 return cli::kUsage;
             }
         }
-        return sizeProjectFile(options);
+#ifdef CAPILLARY_SIZE_REPORTS
+        for (const char* option : {"--customer", "--project", "--note"}) {
+            if (app.count(option) && options.report.empty()) {
+                std::fprintf(stderr, "capillary-size: %s needs --report\n", option);
+                return cli::kUsage;
+            }
+        }
+#endif
+        return sizeProjectFile(options, app);
     }
+#ifdef CAPILLARY_SIZE_REPORTS
+    for (const char* option : {"--report", "--customer", "--project", "--note"}) {
+        if (app.count(option)) {
+            std::fprintf(stderr, "capillary-size: %s needs a project file\n", option);
+            return cli::kUsage;
+        }
+    }
+#endif
     const UnitSystem unit = options.units == "si" ? UnitSystem::Metric : UnitSystem::English;
     return options.batch.empty() ? sizeOne(options.texts, unit, options)
                                  : sizeBatch(options, unit);

@@ -3,10 +3,13 @@
 #include <QMessageBox>
 #include <QString>
 
+#include <functional>
 #include <optional>
 
 class QDialog;
+class QPainter;
 class QPrinter;
+class QRectF;
 class QUrl;
 class QWidget;
 
@@ -56,6 +59,12 @@ class PlatformServices {
 
     // Opens a web address in the user's browser, without waiting for it.
     virtual void openWebAddress(const QUrl& address) = 0;
+
+    // Prints one page on `printer`: `paint` draws it with a painter on the printer, given the
+    // printable area in the painter's coordinates. False when the printer cannot be opened
+    // or reports an error.
+    using PagePainter = std::function<void(QPainter& painter, const QRectF& printable)>;
+    virtual bool printPage(QPrinter& printer, const PagePainter& paint) = 0;
 };
 
 }  // namespace capillary

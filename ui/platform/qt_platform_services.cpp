@@ -4,6 +4,7 @@
 #include <QDesktopServices>
 #include <QDialog>
 #include <QFileDialog>
+#include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QUrl>
@@ -51,6 +52,21 @@ bool QtPlatformServices::setUpPrinter(QWidget* parent, QPrinter& printer) {
 
 void QtPlatformServices::openWebAddress(const QUrl& address) {
     QDesktopServices::openUrl(address);
+}
+
+}  // namespace capillary
+
+namespace capillary {
+
+// The painter starts at the top-left corner of the printable area; the job is sent when the
+// painter ends.
+bool QtPlatformServices::printPage(QPrinter& printer, const PagePainter& paint) {
+    QPainter painter;
+    if (!painter.begin(&printer)) return false;
+    paint(painter, QRectF(QPointF(0, 0),
+                          printer.pageLayout().paintRectPixels(printer.resolution()).size()));
+    const bool sent = painter.end();
+    return sent && printer.printerState() != QPrinter::Error;
 }
 
 }  // namespace capillary

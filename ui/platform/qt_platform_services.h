@@ -17,6 +17,7 @@ class QtPlatformServices final : public PlatformServices {
                                             const FileDialogRequest& request) override;
     bool setUpPrinter(QWidget* parent, QPrinter& printer) override;
     void openWebAddress(const QUrl& address) override;
+    bool printPage(QPrinter& printer, const PagePainter& paint) override;
 };
 
 }  // namespace capillary

@@ -1,5 +1,9 @@
 #include "ui/platform/recording_platform_services.h"
 
+#include <QPainter>
+#include <QPrinter>
+#include <QRectF>
+
 namespace capillary {
 
 void RecordingPlatformServices::showMessage(QWidget*, const MessageRequest& request) {
@@ -41,6 +45,27 @@ std::optional<QString> RecordingPlatformServices::chooseFileToSave(
 bool RecordingPlatformServices::setUpPrinter(QWidget*, QPrinter& printer) {
     ++printerSetups;
     return onPrinterSetup ? onPrinterSetup(printer) : false;
+}
+
+}  // namespace capillary
+
+namespace capillary {
+
+bool RecordingPlatformServices::printPage(QPrinter& printer, const PagePainter& paint) {
+    printedTo.push_back(printer.outputFileName().isEmpty() ? printer.printerName()
+                                                           : printer.outputFileName());
+    if (!printSucceeds) return false;
+    const QRectF printable(QPointF(0, 0),
+                           printer.pageLayout().paintRectPixels(printer.resolution()).size());
+    QPainter painter;
+    if (printer.outputFileName().isEmpty()) {
+        lastPage = QPicture();
+        if (!painter.begin(&lastPage)) return false;
+    } else if (!painter.begin(&printer)) {
+        return false;
+    }
+    paint(painter, printable);
+    return painter.end();
 }
 
 }  // namespace capillary

@@ -1,0 +1,149 @@
+// Runs the built capillary-size with --report and reads the PDF back with poppler-utils.
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <array>
+#include <cstdio>
+#include <cstdlib>
+#include <ctime>
+#include <filesystem>
+#include <fstream>
+#include <initializer_list>
+#include <string>
+
+#include <unistd.h>
+
+namespace {
+
+struct ProcessResult {
+    int code;
+    std::string out;
+};
+
+ProcessResult run(const std::string& command) {
+    std::FILE* pipe = popen((command + " 2>&1").c_str(), "r");
+    ProcessResult result{-1, {}};
+    std::array<char, 4096> buffer;
+    for (std::size_t n; (n = std::fread(buffer.data(), 1, buffer.size(), pipe)) > 0;) {
+        result.out.append(buffer.data(), n);
+    }
+    const int status = pclose(pipe);
+    result.code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    return result;
+}
+
+std::string quoted(const std::filesystem::path& path) { return "'" + path.string() + "'"; }
+
+ProcessResult capillarySize(const std::string& arguments) {
+    return run(std::string(CAPILLARY_SIZE_PATH) + " " + arguments);
+}
+
+bool havePoppler() {
+    return run("command -v pdftotext").code == 0 && run("command -v pdfinfo").code == 0;
+}
+
+// An English design saved by the window, with maximum pressure drop `maxDp` and a heading
+// whose project was never entered.
+std::string project(const std::string& maxDp, const std::string& capacity = "1") {
+    return "\"R22\"\r\n\"" + capacity + "\"\r\n\"40\"\r\n\"110\"\r\n\"0\"\r\n\"10\"\r\n\"" + maxDp +
+           "\"\r\n\"1\"\r\n\"Polar Cold Stores\"\r\n\r\n\"glass door\"\r\n"
+           "\"System Capacity (tons) :\"\r\n\"Evaporating Temperature (F) :\"\r\n"
+           "\"Condensing Temperature (F) :\"\r\n\"Superheat (F) :\"\r\n\"Subcool (F) :\"\r\n"
+           "\"Max. Pressure drop (Psi / Ft) :\"\r\n\"No of Circuit :\"\r\n\"Psi \"\r\n"
+           "\"FPS\"\r\n\"Ft\"\r\n0\r\n0\r\n";
+}
+
+std::string today() {  // as the report prints it: day/month/year without leading zeros
+    const std::time_t now = std::time(nullptr);
+    const std::tm local = *std::localtime(&now);
+    return std::to_string(local.tm_mday) + "/" + std::to_string(local.tm_mon + 1) + "/" +
+           std::to_string(local.tm_year + 1900);
+}
+
+class CapillarySizeReport : public testing::Test {
+  protected:
+    void SetUp() override {
+        folder_ = std::filesystem::path(testing::TempDir()) /
+                  ("capillary-report-" + std::to_string(::getpid()));
+        std::filesystem::create_directories(folder_);
+    }
+    void TearDown() override { std::filesystem::remove_all(folder_); }
+
+    std::filesystem::path write(const std::string& name, const std::string& bytes) {
+        const auto path = folder_ / name;
+        std::ofstream(path, std::ios::binary) << bytes;
+        return path;
+    }
+    std::filesystem::path pdf(const std::string& name) const { return folder_ / name; }
+    static std::string pdfText(const std::filesystem::path& file) {
+        return run("pdftotext -layout " + quoted(file) + " -").out;
+    }
+    static int pdfPages(const std::filesystem::path& file) {
+        const std::string info = run("pdfinfo " + quoted(file)).out;
+        const std::size_t at = info.find("Pages:");
+        return at == std::string::npos ? 0 : std::atoi(info.c_str() + at + 6);
+    }
+
+  private:
+    std::filesystem::path folder_;
+};
+
+TEST_F(CapillarySizeReport, WritesTheSizedDesignWithTheFilesHeading) {
+    const auto design = write("cabinet design.cqz", project("10"));
+    const auto out = pdf("report out.pdf");
+    const ProcessResult sized =
+        capillarySize(quoted(design) + " --report " + quoted(out) + " --project 'Cabinet 4'");
+    EXPECT_EQ(sized.code, 0);
+    EXPECT_NE(sized.out.find("Line Size : 0.09 Inch Copper Tube Inside diameter"),
+              std::string::npos);
+    ASSERT_TRUE(std::filesystem::exists(out));
+    if (!havePoppler()) GTEST_SKIP() << "pdftotext and pdfinfo (poppler-utils) are not installed";
+    EXPECT_EQ(pdfPages(out), 1);
+    const std::string text = pdfText(out);
+    for (const std::string& expected : std::initializer_list<std::string>{
+             "Polar Cold Stores", "Cabinet 4", "glass door", "Refrigerant type :", "R22",
+             "System Capacity (tons):", "Subcool (F) :", "Line Size :", "0.09",
+             "Inch Copper Tube Inside diameter", "15.86", "FPS", "22.1", "130", "PSI", "5.9",
+             "Date :", "Time :", today()}) {
+        EXPECT_NE(text.find(expected), std::string::npos) << expected;
+    }
+}
+
+// No bore meets 1 psi/ft for ten tons: the report still comes, with empty results.
+TEST_F(CapillarySizeReport, DesignWithoutABoreGetsEmptyResults) {
+    const auto design = write("big.cqz", project("1", "10"));
+    const auto out = pdf("big.pdf");
+    const ProcessResult sized = capillarySize(quoted(design) + " --report " + quoted(out));
+    EXPECT_EQ(sized.code, 2);
+    ASSERT_TRUE(std::filesystem::exists(out));
+    if (!havePoppler()) GTEST_SKIP() << "pdftotext and pdfinfo (poppler-utils) are not installed";
+    const std::string text = pdfText(out);
+    EXPECT_NE(text.find("Polar Cold Stores"), std::string::npos);
+    EXPECT_EQ(text.find("Inch Copper Tube"), std::string::npos);
+    EXPECT_EQ(text.find("0.09"), std::string::npos);
+}
+
+TEST_F(CapillarySizeReport, FailuresAreReported) {
+    const auto design = write("cabinet.cqz", project("10"));
+    const ProcessResult unwritable =
+        capillarySize(quoted(design) + " --report " + quoted(pdf("missing/folder/out.pdf")));
+    EXPECT_EQ(unwritable.code, 1);
+    EXPECT_NE(unwritable.out.find("capillary-size: cannot write the report to "),
+              std::string::npos);
+
+    const auto rejected = write("rejected.cqz", project("10", "abc"));
+    const ProcessResult refused =
+        capillarySize(quoted(rejected) + " --report " + quoted(pdf("r.pdf")));
+    EXPECT_EQ(refused.code, 1);
+    EXPECT_NE(refused.out.find("no report written"), std::string::npos);
+    EXPECT_FALSE(std::filesystem::exists(pdf("r.pdf")));
+
+    EXPECT_EQ(capillarySize("--report " + quoted(pdf("x.pdf")) +
+                            " --refrigerant R22 --capacity 1 --evaporating 40 --condensing 110"
+                            " --subcooling 10 --max-dp 10 --circuits 1")
+                  .code,
+              64);
+    EXPECT_EQ(capillarySize(quoted(design) + " --customer Someone").code, 64);
+}
+
+}  // namespace

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QDialog>
+
+#include <functional>
+
+#include "ui/report/Frmplot.h"
+#include "ui/report/report_data.h"
+#include "ui/session.h"
+#include "ui_Frmtitle.h"
+
+class QKeyEvent;
+
+namespace capillary {
+
+// The report title dialog: asks for the report heading, remembers it in the session, and on
+// OK builds the report sheet, prints it and discards it.
+class Frmtitle : public QDialog, private Ui::Frmtitle {
+    Q_OBJECT
+
+  public:
+    // What the sheet is filled from, read at the moment of OK.
+    using ReportSource = std::function<ReportData()>;
+    // Prints the filled sheet; it reports its own outcome to whoever gave it.
+    using SheetPrinter = std::function<void(const Frmplot&)>;
+
+    Frmtitle(Session& session, ReportSource source, SheetPrinter print, QWidget* parent = nullptr);
+
+  protected:
+    // Neither button answers the Escape key; only Cancel and the close box drop the typing.
+    void keyPressEvent(QKeyEvent* event) override;
+
+  private:
+    void Frmtitle_Form_Load();
+    void Frmtitle_Cmd1_Click();
+    void Frmtitle_Cmd2_Click();
+
+    Session& session_;
+    ReportSource source_;
+    SheetPrinter print_;
+};
+
+}  // namespace capillary

@@ -1,0 +1,292 @@
+#include <QFontMetricsF>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <algorithm>
+#include <ctime>
+#include <iterator>
+#include <string_view>
+
+#include "ui/report/Frmplot.h"
+#include "ui/report/report_data.h"
+#include "ui/report/report_pdf.h"
+#include "ui/report/tests/pdf_text.h"
+
+using namespace capillary;
+
+Q_DECLARE_METATYPE(capillary::UnitSystem)
+
+namespace {
+
+std::tm localTime(int year, int month, int day, int hour, int minute, int second) {
+    std::tm local{};
+    local.tm_year = year - 1900;
+    local.tm_mon = month - 1;
+    local.tm_mday = day;
+    local.tm_hour = hour;
+    local.tm_min = minute;
+    local.tm_sec = second;
+    local.tm_isdst = -1;
+    std::mktime(&local);  // fills in the weekday
+    return local;
+}
+
+// A sized English design as the main window shows it after Calculate, printed on a Wednesday.
+ReportData calculatedDesign() {
+    ReportData data;
+    data.refrigerant = QStringLiteral("R22");
+    data.capacity = QStringLiteral("1");
+    data.evaporatingTemperature = QStringLiteral("40");
+    data.condensingTemperature = QStringLiteral("110");
+    data.subcooling = QStringLiteral("10");
+    data.pressureDrop = QStringLiteral("5.9");
+    data.circuits = QStringLiteral("1");
+    data.lineSize = QStringLiteral("0.09");
+    data.velocity = QStringLiteral("15.86");
+    data.length = QStringLiteral("22.1");
+    data.totalPressureDrop = QStringLiteral("130");
+    data.boreDescription = QStringLiteral("Inch Copper Tube Inside diameter");
+    data.heading = {QStringLiteral("Polar Cold Stores"), QStringLiteral("Display cabinet 4"),
+                    QStringLiteral("first line of the note\nsecond line\nthird line")};
+    data.moment = ReportMomentOf(localTime(2005, 10, 26, 14, 5, 9));
+    return data;
+}
+
+QString leader(const char* text, int fullStops) {
+    return QString::fromLatin1(text) + QString(fullStops, QLatin1Char('.'));
+}
+
+}  // namespace
+
+// The report sheet: its captions, its filling, its geometry and its PDF.
+class FrmplotTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void captions_data();
+    void captions();
+    void fillsEveryBoxFromTheReportData();
+    void elementsStayOnThePageWithoutOverlapping();
+    void longestTextsFitTheirBoxes_data();
+    void longestTextsFitTheirBoxes();
+    void pdfHoldsOnePageWithItsTexts();
+    void pdfThatCannotBeWrittenIsReported();
+};
+
+void FrmplotTest::captions_data() {
+    QTest::addColumn<UnitSystem>("unit");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("caption");
+    const auto row = [](const char* tag, UnitSystem unit, const char* name, QString caption) {
+        QTest::newRow(tag) << unit << QString::fromLatin1(name) << caption;
+    };
+    constexpr UnitSystem ip = UnitSystem::English;
+    constexpr UnitSystem si = UnitSystem::Metric;
+    row("ip L2", ip, "L2", leader("System Capacity (tons):  ", 108));
+    row("ip L3", ip, "L3", leader("Evaporating Temperature (F) :  ", 99));
+    row("ip L4", ip, "L4", leader("Condensing Temperature (F) :  ", 99));
+    row("ip L5", ip, "L5", leader("Subcool (F) :  ", 126));
+    row("ip L6", ip, "L6", leader("Pressure drop (Psi / Ft) :  ", 107));
+    row("ip L26", ip, "L26", QStringLiteral("FPS"));
+    row("ip L27", ip, "L27", QStringLiteral("Ft"));
+    row("ip L28", ip, "L28", QStringLiteral("PSI"));
+    row("si L2", si, "L2", leader("System Capacity (kw):  ", 110));
+    row("si L3", si, "L3", leader("Evaporating Temperature (C) :  ", 99));
+    row("si L4", si, "L4", leader("Condensing Temperature (C) :  ", 99));
+    row("si L5", si, "L5", leader("Subcool (C) :  ", 126));
+    row("si L6", si, "L6", leader("Pressure drop (Bar / Meter) :  ", 100));
+    row("si L26", si, "L26", QStringLiteral("m/s"));
+    row("si L27", si, "L27", QStringLiteral("mm"));
+    row("si L28", si, "L28", QStringLiteral("bar"));
+    // Captions that stay the same in both systems.
+    row("L1", si, "L1", leader("Refrigerant type : ", 120));
+    row("L7", si, "L7", leader("No of Circuit :  ", 125));
+    row("L8", si, "L8", leader("Line Size :  ", 82));
+    row("L9", si, "L9", leader("Velocity :  ", 129));
+    row("L10", si, "L10", leader("Lengths :  ", 129));
+    row("L11", si, "L11", leader("Total Pressure Drop  :  ", 106));
+    row("Label3", si, "Label3", QStringLiteral("Customer :"));
+    row("Label4", si, "Label4", QStringLiteral("Project :"));
+    row("Label5", si, "Label5", QStringLiteral("Note :"));
+    row("Label12", si, "Label12", QStringLiteral("Date :"));
+    row("Label13", si, "Label13", QStringLiteral("Time :"));
+    row("Label14", si, "Label14", QStringLiteral("Input Data :"));
+    row("Label1", si, "Label1", QStringLiteral("Output Data :"));
+}
+
+void FrmplotTest::captions() {
+    QFETCH(UnitSystem, unit);
+    QFETCH(QString, name);
+    QFETCH(QString, caption);
+    ReportData data = calculatedDesign();
+    data.unit = unit;
+    const Frmplot sheet(data);
+    QCOMPARE(sheet.text(name.toStdString()), caption);
+}
+
+void FrmplotTest::fillsEveryBoxFromTheReportData() {
+    const ReportData data = calculatedDesign();
+    const Frmplot sheet(data);
+    const QStringList values{"R22", "1",    "40",    "110",  "10", "5.9",
+                             "1",   "0.09", "15.86", "22.1", "130"};
+    for (int i = 0; i < values.size(); ++i) {
+        QCOMPARE(sheet.text("T" + std::to_string(i + 1)), values[i]);
+    }
+    QCOMPARE(sheet.text("Lbl30"), QStringLiteral("Inch Copper Tube Inside diameter"));
+    QCOMPARE(sheet.text("Txtmdate"), QStringLiteral("26/10/2005   "));
+    QCOMPARE(sheet.text("Txtdate"), QStringLiteral("1384/8/4   wednesday"));
+    QVERIFY(!sheet.text("Txttime").isEmpty());
+    QCOMPARE(sheet.text("Txtcustomer"), QStringLiteral("Polar Cold Stores"));
+    QCOMPARE(sheet.text("Txtproject"), QStringLiteral("Display cabinet 4"));
+    QCOMPARE(sheet.text("Txtnote"), data.heading.note);
+    QVERIFY(sheet.text("Text1").startsWith(QLatin1String("Tolmerk Capillary Tube Design")));
+    QVERIFY(sheet.text("Text3").contains(QLatin1String("https://www.tolmerk.example")));
+}
+
+// Some boxes of the design overlap: the header strip lies over the lower edge of the header
+// band, the date and time captions reach into their value boxes, and the footer's box into
+// the contact line's. There the first one's text must still end before the second box.
+// Nothing else may touch another element, and rules run between the rows.
+void FrmplotTest::elementsStayOnThePageWithoutOverlapping() {
+    struct DesignOverlap {
+        std::string_view first, second;
+        bool across;  // side by side, else one above the other
+    };
+    const DesignOverlap designOverlaps[] = {
+        {"Label12", "Txtmdate", true}, {"Label13", "Txttime", true}, {"Text1", "Text3", false}};
+    const QRect page(QPoint(0, 0), Frmplot::kPageTwips);
+    const auto area = [](const Frmplot::Element& e) {  // a rule covers its row
+        return e.kind == Frmplot::Kind::Rule ? e.twips.adjusted(0, 0, 0, 1) : e.twips;
+    };
+    const ReportData data = calculatedDesign();
+    const Frmplot sheet(data);
+    for (const Frmplot::Element& a : Frmplot::elements()) {
+        QVERIFY2(page.contains(a.twips), a.name.data());
+        for (const Frmplot::Element& b : Frmplot::elements()) {
+            if (&a >= &b || !area(a).intersects(area(b))) continue;
+            if (a.name == "Image2" && b.name == "Image3") continue;
+            const auto overlap = std::find_if(
+                std::begin(designOverlaps), std::end(designOverlaps),
+                [&](const DesignOverlap& o) { return o.first == a.name && o.second == b.name; });
+            QVERIFY2(
+                overlap != std::end(designOverlaps),
+                qPrintable(QStringLiteral("%1 overlaps %2").arg(a.name.data(), b.name.data())));
+            const QFontMetricsF metrics(Frmplot::font(a.face));
+            if (overlap->across) {
+                QVERIFY(a.twips.left() + metrics.horizontalAdvance(sheet.text(a.name)) <
+                        b.twips.left());
+            } else {
+                QVERIFY(a.twips.top() + metrics.ascent() + metrics.descent() < b.twips.top());
+            }
+        }
+    }
+}
+
+void FrmplotTest::longestTextsFitTheirBoxes_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("text");
+    const auto row = [](const char* name, const char* text) {
+        QTest::newRow(name) << QString::fromLatin1(name) << QString::fromLatin1(text);
+    };
+    row("Txtmdate", "30/12/2005   ");
+    row("Txtdate", "1384/12/30   wednesday");
+    row("Txttime", "11:59:59 PM");
+    row("T1", "R404A");
+    row("T2", "-40.00");
+    row("T6", "999.9");
+    row("T8", "0.12");
+    row("T9", "123.45");
+    row("T10", "12345");
+    row("T11", "1234");
+    row("Lbl30", "Inch Copper Tube Inside diameter");
+    row("L26", "FPS");
+    row("L27", "mm");
+    row("L28", "PSI");
+    row("Label1", "Output Data :");
+    row("Label14", "Input Data :");
+    row("Label3", "Customer :");
+    row("Label4", "Project :");
+    row("Label12", "Date :");
+    row("Label13", "Time :");
+}
+
+// Cut texts would print a wrong number: every value the sheet can hold must fit whole.
+void FrmplotTest::longestTextsFitTheirBoxes() {
+    QFETCH(QString, name);
+    QFETCH(QString, text);
+    const Frmplot::Element* e = Frmplot::element(name.toStdString());
+    QVERIFY(e);
+    const QFont font = Frmplot::font(e->face);
+    QCOMPARE(FittingPrefix(text, font, Frmplot::textArea(*e).width()), text);
+}
+
+void FrmplotTest::pdfHoldsOnePageWithItsTexts() {
+    if (!testing::HavePoppler()) QSKIP("pdftotext and pdfinfo (poppler-utils) are not installed");
+    QTemporaryDir folder;
+    const QString pdf = folder.filePath(QStringLiteral("report.pdf"));
+    ReportData data = calculatedDesign();
+    data.unit = UnitSystem::Metric;
+    QVERIFY(WriteReportPdf(Frmplot(data), pdf));
+    QCOMPARE(testing::PdfPages(pdf), 1);
+    const std::optional<QString> text = testing::PdfText(pdf);
+    QVERIFY(text);
+    for (const char* expected : {"Customer :",
+                                 "Polar Cold Stores",
+                                 "Project :",
+                                 "Display cabinet 4",
+                                 "Date :",
+                                 "26/10/2005",
+                                 "1384/8/4",
+                                 "wednesday",
+                                 "Time :",
+                                 "Input Data :",
+                                 "Refrigerant type :",
+                                 "System Capacity (kw):",
+                                 "Pressure drop (Bar / Meter) :",
+                                 "No of Circuit :",
+                                 "R22",
+                                 "Output Data :",
+                                 "Line Size :",
+                                 "0.09",
+                                 "Inch Copper Tube Inside diameter",
+                                 "Velocity :",
+                                 "15.86",
+                                 "m/s",
+                                 "Lengths :",
+                                 "22.1",
+                                 "mm",
+                                 "Total Pressure Drop",
+                                 "130",
+                                 "bar",
+                                 "Tolmerk Capillary Tube Design",
+                                 "https://www.tolmerk.example"}) {
+        QVERIFY2(text->contains(QLatin1String(expected)), expected);
+    }
+    // The note keeps its line breaks: each of its lines on a row of its own, in order.
+    const QStringList rows = text->split(QLatin1Char('\n'));
+    int previous = -1;
+    for (const char* noteLine : {"first line of the note", "second line", "third line"}) {
+        int found = -1;
+        for (int i = 0; i < rows.size(); ++i) {
+            if (rows[i].contains(QLatin1String(noteLine))) found = i;
+        }
+        QVERIFY2(found > previous, noteLine);
+        previous = found;
+    }
+    // The leaders are cut at their boxes, so a row holds its caption and value apart.
+    for (const QString& row : rows) {
+        if (row.contains(QLatin1String("Refrigerant type :"))) {
+            QVERIFY(row.contains(QLatin1String("R22")));
+        }
+    }
+}
+
+void FrmplotTest::pdfThatCannotBeWrittenIsReported() {
+    QTemporaryDir folder;
+    QTest::ignoreMessage(QtWarningMsg, "QPainter::begin(): Returned false");
+    QVERIFY(!WriteReportPdf(Frmplot(calculatedDesign()),
+                            folder.filePath(QStringLiteral("missing/folder/report.pdf"))));
+}
+
+QTEST_MAIN(FrmplotTest)
+#include "Frmplot_test.moc"
