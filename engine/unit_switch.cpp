@@ -1,5 +1,7 @@
 #include "unit_switch.h"
 
+#include <cmath>
+
 #include "fixed_point.h"
 #include "numeric_text.h"
 #include "unit_labels.h"
@@ -33,13 +35,17 @@ std::optional<double> convertPressureDrop(std::string_view text, UnitSystem targ
 std::optional<std::string> openingPressureDropText(std::string_view text, UnitSystem fileUnit) {
     auto value = parseNumericText(text);
     if (!value) return std::nullopt;
-    return formatPlainDecimal(convert(Quantity::PressureGradient, *value, other(fileUnit)));
+    const double interim = convert(Quantity::PressureGradient, *value, other(fileUnit));
+    if (!std::isfinite(interim)) return std::nullopt;
+    return formatPlainDecimal(interim);
 }
 
 std::optional<std::string> reformatSavedPressureDrop(std::string_view text, UnitSystem fileUnit) {
     auto interim = openingPressureDropText(text, fileUnit);
     if (!interim) return std::nullopt;
-    return formatPlainDecimal(*convertPressureDrop(*interim, fileUnit));
+    auto shown = convertPressureDrop(*interim, fileUnit);
+    if (!shown) return std::nullopt;
+    return formatPlainDecimal(*shown);
 }
 
 }  // namespace capillary

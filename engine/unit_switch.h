@@ -19,7 +19,7 @@ std::optional<double> convertPressureDrop(std::string_view text, UnitSystem targ
 
 // The saved pressure drop as opening a project file first stores it: taken into the other
 // unit system, so that relabelling into the file's system converts it back and rounds it.
-// None when the text is not numeric.
+// None when the text is not numeric, or too large to convert.
 std::optional<std::string> openingPressureDropText(std::string_view text, UnitSystem fileUnit);
 
 // How the pressure drop of a reopened project file shows: the saved value taken through the

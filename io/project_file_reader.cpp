@@ -8,6 +8,7 @@
 
 #include "engine/Mdlproperties.h"
 #include "engine/numeric_text.h"
+#include "engine/unit_switch.h"
 #include "project_value.h"
 #include "text_encoding.h"
 
@@ -24,12 +25,8 @@ constexpr std::size_t kShownCharacters = 40;
 
 ProjectReadResult refuse(std::string reason) { return {std::nullopt, std::move(reason)}; }
 
-// Control characters other than tab and the line ends do not occur in a text file.
 bool holdsBinaryData(std::string_view bytes) {
-    return std::any_of(bytes.begin(), bytes.end(), [](char c) {
-        const auto byte = static_cast<unsigned char>(c);
-        return (byte < 0x20 && c != '\t' && c != '\n' && c != '\r') || byte == 0x7F;
-    });
+    return std::any_of(bytes.begin(), bytes.end(), isBinaryByte);
 }
 
 bool onlyBlanksAndLineEnds(std::string_view text) {
@@ -89,6 +86,12 @@ std::optional<std::string> checkText(int line, const ProjectValue& value) {
     }
     if (line == kPressureDropLine && !isNumericText(value.text)) {
         return lineReason(line, "is not a number " + shown(value.text));
+    }
+    // Opening takes the pressure drop through the other unit system and back.
+    if (line == kPressureDropLine &&
+        (!reformatSavedPressureDrop(value.text, UnitSystem::English) ||
+         !reformatSavedPressureDrop(value.text, UnitSystem::Metric))) {
+        return lineReason(line, "is out of range " + shown(value.text));
     }
     return std::nullopt;
 }

@@ -21,13 +21,14 @@ struct ProjectReadResult {
 };
 
 // Reads a whole project file and checks it before anything is returned, so a caller applies
-// either all of it or nothing. Accepted: lines ended by CR LF or LF (the last one may lack
+// either all of it or nothing. Accepted: lines ended by CR LF, LF or CR (the last one may lack
 // it); UTF-8, with or without a byte-order mark, or else Windows-1252; values as described in
-// project_value.h; missing trailing lines, which read as empty values; empty lines after
-// line 23. Lines 1 to 21 must be quoted or empty, line 1 empty or a listed refrigerant, line 7
-// empty or a numeric text, lines 22 and 23 empty (0) or a bare whole number, optionally signed.
-// Refused besides: control characters other than tab, CR and LF (binary data), more than
-// kMaxProjectFileBytes, and a file of nothing but blanks and line ends.
+// project_value.h, quoted or bare; missing trailing lines, which read as empty values; and
+// anything after line 23, which is ignored. Line 1 must be empty or a listed refrigerant,
+// line 7 empty or a numeric text that converts between the unit systems, line 23 empty (0) or
+// a whole number, optionally signed; line 22 is read and not used. Refused besides: control
+// characters other than tab, CR and LF (binary data), more than kMaxProjectFileBytes, and a
+// file of nothing but blanks and line ends.
 // Line numbers in reasons count values, which differs from the lines an editor shows only
 // after a text that spans lines.
 ProjectReadResult parseProjectFile(std::string_view bytes);

@@ -5,7 +5,13 @@ namespace {
 
 bool isBlank(char c) { return c == ' ' || c == '\t'; }
 
+
 }  // namespace
+
+bool isBinaryByte(char c) {
+    const auto byte = static_cast<unsigned char>(c);
+    return (byte < 0x20 && c != '\t' && c != '\r' && c != '\n') || byte == 0x7F;
+}
 
 std::string quoteProjectText(std::string_view text) {
     std::string out;
@@ -19,7 +25,7 @@ std::string quoteProjectText(std::string_view text) {
             if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
             out += "\r\n";
         } else {
-            out += c;
+            out += isBinaryByte(c) ? ' ' : c;
         }
     }
     out += '"';
@@ -76,10 +82,10 @@ void ProjectValueScanner::readBare(std::string& out) {
     out = bare;
 }
 
-// At the end of the text, or at an LF or CR LF (or a CR that ends the text).
+// At the end of the text, or at an LF, CR LF or lone CR, as inside quotes: a bare value never
+// holds a line break that quoting it would turn into another.
 bool ProjectValueScanner::atLineEnd() const {
-    if (pos_ >= text_.size() || text_[pos_] == '\n') return true;
-    return text_[pos_] == '\r' && (pos_ + 1 == text_.size() || text_[pos_ + 1] == '\n');
+    return pos_ >= text_.size() || text_[pos_] == '\n' || text_[pos_] == '\r';
 }
 
 void ProjectValueScanner::skipLineEnd() {

@@ -6,8 +6,8 @@
 
 namespace capillary {
 
-// The syntax of one value of a project file. Values are separated by line ends (LF, or CR LF)
-// outside quotes. A value is either
+// The syntax of one value of a project file. Values are separated by line ends (LF, CR LF or
+// a lone CR) outside quotes. A value is either
 //   - quoted text: a double quote, the text, a double quote. A double quote inside the text is
 //     written doubled (""); a line break inside it is written as CR LF and read back as "\n"
 //     (CR LF, a lone LF and a lone CR all count as one line break), so a quoted value may
@@ -17,7 +17,12 @@ namespace capillary {
 // A quoted value that spans lines and has text after its closing quote counts as one whose
 // closing quote is missing: it has run on to the opening quote of a later line.
 
-// `text` as quoted text, quotes doubled and line breaks written as CR LF.
+// Control characters other than tab and the line breaks: no text file holds them, so a file
+// with one is taken for binary data.
+bool isBinaryByte(char c);
+
+// `text` as quoted text, quotes doubled and line breaks written as CR LF; other control
+// characters, which would make the file unreadable, are written as blanks.
 std::string quoteProjectText(std::string_view text);
 
 struct ProjectValue {

@@ -59,6 +59,9 @@ TEST(UnitSwitch, SavedPressureDropReappearsRoundedToItsSystem) {
     EXPECT_EQ(reformatSavedPressureDrop("4.27", UnitSystem::English), "4.3");
     EXPECT_EQ(reformatSavedPressureDrop("100", UnitSystem::English), "100");
     EXPECT_EQ(reformatSavedPressureDrop("", UnitSystem::English), std::nullopt);
+    // Too large to take through the other system: no value rather than an infinite one.
+    EXPECT_EQ(reformatSavedPressureDrop("1e308", UnitSystem::Metric), std::nullopt);
+    EXPECT_EQ(openingPressureDropText("1e308", UnitSystem::Metric), std::nullopt);
 }
 
 }  // namespace

@@ -1,5 +1,7 @@
 #include "io/project_file_writer.h"
 
+#include "io/project_file_reader.h"
+
 #include <gtest/gtest.h>
 
 #include "project_examples.h"
@@ -36,6 +38,16 @@ TEST(ProjectFileWriter, DoublesQuotesAndWritesLineBreaksAsCrLfInsideTheQuotes) {
                         "\"first\r\nsecond\r\nthird\r\nfourth\"\r\n\"System"),
               std::string::npos)
         << file;
+}
+
+TEST(ProjectFileWriter, WritesControlCharactersAsBlanksSoTheFileStaysReadable) {
+    ProjectRecord r = freshEnglishDesign();
+    r.note = std::string("tab\there, form\ffeed, escape\x1b, nul") + '\0';
+    const std::string file = projectFileBytes(r);
+    EXPECT_NE(file.find("\"tab\there, form feed, escape , nul \""), std::string::npos) << file;
+    const ProjectReadResult back = parseProjectFile(file);
+    ASSERT_TRUE(back.ok()) << back.reason;
+    EXPECT_EQ(back.record->note, "tab\there, form feed, escape , nul ");
 }
 
 }  // namespace

@@ -6,10 +6,12 @@
 #include <QMenuBar>
 #include <QMovie>
 #include <QPrinter>
+#include <QRegularExpressionValidator>
 #include <QScreen>
 
 #include <initializer_list>
 
+#include "engine/field_entry_checks.h"
 #include "ui/main/design_fonts.h"
 #include "ui/main/field_background.h"
 #include "ui/main/logo_movie.h"
@@ -83,6 +85,14 @@ void Frmmain::applyDesignLooks() {
                                                       Txtsh,       Txtsc,       Cmbdpd, Txtcircuit,
                                                       Txtvelocity, Txtel,       Txttpd, Adpd};
     for (QWidget* field : whiteFields) setFieldBackground(field, kFieldWhite);
+
+    // The six-character limit is on typing only: a text put in by a project file or a unit
+    // switch must never be cut short, which a maximum length would do.
+    const QRegularExpression withinLimit(QStringLiteral("^.{0,%1}$").arg(kEntryTextLimit),
+                                         QRegularExpression::DotMatchesEverythingOption);
+    for (QLineEdit* field : {Txtcapacity, Txtet, Txtct, Txtsh, Txtsc, Txtcircuit}) {
+        field->setValidator(new QRegularExpressionValidator(withinLimit, field));
+    }
 }
 
 void Frmmain::collectControls() {

@@ -138,7 +138,8 @@ void Frmmain::applyProjectRecord(const ProjectRecord& r) {
     session_.project = toQString(r.project);
     session_.note = toQString(r.note);
 
-    // A caption missing from a short file keeps the window's own rather than going blank.
+    // A caption missing from a short file keeps the window's own rather than going blank
+    // (the relabelling below rewrites all but the circuits caption anyway).
     const auto setCaption = [](QLabel* label, const std::string& caption) {
         if (!caption.empty()) label->setText(toQString(caption));
     };

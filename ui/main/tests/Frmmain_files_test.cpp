@@ -220,6 +220,11 @@ void FrmmainFilesTest::shortFilesAndEmptyFieldsOpen() {
     openFile(write("short.cqz", shortFile));
     QCOMPARE(fixture.session().unit, UnitSystem::English);
     QCOMPARE(fixture.text("Lbl2"), QStringLiteral("System Capacity (tons) :"));
+    // Texts longer than a field lets the user type open whole: the limit is on typing.
+    QByteArray longTexts = kFreshEnglishFile;
+    longTexts.replace("\"40\"", "\"40.0000\"");
+    openFile(write("long.cqz", longTexts));
+    QCOMPARE(fixture.text("Txtet"), QStringLiteral("40.0000"));
     // Eight lines: the inputs only; the captions stay as they are.
     const QByteArray inputsOnly = kFreshEnglishFile.left(kFreshEnglishFile.indexOf("\r\n\r\n"));
     openFile(write("inputs.cqz", inputsOnly));

@@ -187,7 +187,6 @@ void FrmmainLayoutTest::captionsFontsAndColours() {
     }
     for (const char* name : {"Txtcapacity", "Txtet", "Txtct", "Txtsh", "Txtsc", "Txtcircuit"}) {
         QCOMPARE(fixture.edit(name)->alignment(), Qt::AlignCenter);
-        QCOMPARE(fixture.edit(name)->maxLength(), 6);
     }
     QLineEdit* lineSize = fixture.edit("Txtlinesize");
     QVERIFY(lineSize->font().bold());
