@@ -5,7 +5,6 @@
 
 #include <fmt/core.h>
 
-#include "engine/fixed_point.h"
 #include "engine/unit_labels.h"
 
 namespace capillary::cli {
@@ -30,21 +29,6 @@ std::string_view optionFor(std::string_view control) {
     return {};
 }
 
-// A bore's figures in the run's units, with the decimals of the window's result boxes.
-struct BoreFigures {
-    std::string velocity, length, gradient;
-};
-
-BoreFigures figuresOf(const BoreEvaluation& bore, UnitSystem unit) {
-    if (unit == UnitSystem::Metric) {
-        return {formatFixed(bore.meanVelocityFtPerS * kMetrePerFoot, 2),
-                formatFixed(bore.lengthFt * kMillimetrePerFoot, 0),
-                formatFixed(bore.gradientPsiPerFt / kPsiPerFootPerBarPerMetre, 1)};
-    }
-    return {formatFixed(bore.meanVelocityFtPerS, 2), formatFixed(bore.lengthFt, 1),
-            formatFixed(bore.gradientPsiPerFt, 1)};
-}
-
 void printBoreTable(const SizingRun& run, std::FILE* out) {
     const UnitLabels& labels = unitLabels(run.unit);
     const std::string velocityUnit = fmt::format("({})", trimmed(labels.Lbl17));
@@ -55,7 +39,7 @@ void printBoreTable(const SizingRun& run, std::FILE* out) {
     fmt::print(out, "{:<6} {:>10} {:>12} {:>14}\n", "(in)", velocityUnit, lengthUnit,
                gradientUnit);
     for (const BoreEvaluation& bore : *run.bores) {
-        const BoreFigures figures = figuresOf(bore, run.unit);
+        const BoreFigureTexts figures = FormatBoreFigures(bore, run.unit);
         const bool chosen = run.sizing && run.sizing->chosen.index == bore.index;
         fmt::print(out, "{:<6} {:>10} {:>12} {:>14}  {}{}\n", bore.bore.label, figures.velocity,
                    figures.length, figures.gradient, bore.accepted ? "yes" : "no",

@@ -68,6 +68,7 @@ BoreEvaluation EvaluateBore(const March& m, int index, double maxGradientPsiPerF
                            (f * m.density[k] * v * v);
     }
     result.meanVelocityFtPerS = velocitySum / kMarchSteps;
+    result.totalPressureDropPsi = m.totalPressureDropPsi;
     result.gradientPsiPerFt = m.totalPressureDropPsi / result.lengthFt;
     // A length that is not finite and positive is no tube at all (no temperature fall, an
     // unknown refrigerant, overflow), so such a bore never qualifies.

@@ -31,6 +31,7 @@ struct BoreEvaluation {
     double meanVelocityFtPerS = 0.0;
     double lengthFt = 0.0;
     double gradientPsiPerFt = 0.0;
+    double totalPressureDropPsi = 0.0;  // the same for every bore of a design
     bool accepted = false;  // a finite positive length whose gradient is below the maximum
 };
 

@@ -4,23 +4,27 @@
 
 namespace capillary {
 
-OutputTexts FormatOutputs(const Sizing& sizing, UnitSystem unit) {
-    const BoreEvaluation& bore = sizing.chosen;
-    const double dp = sizing.totalPressureDropPsi;
-    OutputTexts out;
-    out.lineSize = std::string(bore.bore.label);
-    out.lineSizeCaption = std::string(kLineSizeCaption);
+BoreFigureTexts FormatBoreFigures(const BoreEvaluation& bore, UnitSystem unit) {
+    const double dp = bore.totalPressureDropPsi;
     if (unit == UnitSystem::Metric) {
-        out.totalPressureDrop = formatFixed(dp * kBarPerPsi, 0);
-        out.velocity = formatFixed(bore.meanVelocityFtPerS * kMetrePerFoot, 2);
-        out.length = formatFixed(bore.lengthFt * kMillimetrePerFoot, 0);
-        out.actualPressureDrop = formatFixed(dp / (bore.lengthFt * kPsiPerFootPerBarPerMetre), 1);
-    } else {
-        out.totalPressureDrop = formatFixed(dp, 0);
-        out.velocity = formatFixed(bore.meanVelocityFtPerS, 2);
-        out.length = formatFixed(bore.lengthFt, 1);
-        out.actualPressureDrop = formatFixed(dp / bore.lengthFt, 1);
+        return {formatFixed(bore.meanVelocityFtPerS * kMetrePerFoot, 2),
+                formatFixed(bore.lengthFt * kMillimetrePerFoot, 0),
+                formatFixed(dp / (bore.lengthFt * kPsiPerFootPerBarPerMetre), 1)};
     }
+    return {formatFixed(bore.meanVelocityFtPerS, 2), formatFixed(bore.lengthFt, 1),
+            formatFixed(dp / bore.lengthFt, 1)};
+}
+
+OutputTexts FormatOutputs(const Sizing& sizing, UnitSystem unit) {
+    const double dp = sizing.totalPressureDropPsi;
+    BoreFigureTexts figures = FormatBoreFigures(sizing.chosen, unit);
+    OutputTexts out;
+    out.lineSize = std::string(sizing.chosen.bore.label);
+    out.lineSizeCaption = std::string(kLineSizeCaption);
+    out.totalPressureDrop = formatFixed(unit == UnitSystem::Metric ? dp * kBarPerPsi : dp, 0);
+    out.velocity = std::move(figures.velocity);
+    out.length = std::move(figures.length);
+    out.actualPressureDrop = std::move(figures.gradient);
     return out;
 }
 

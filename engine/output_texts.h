@@ -22,4 +22,11 @@ struct OutputTexts {
 
 OutputTexts FormatOutputs(const Sizing& sizing, UnitSystem unit);
 
+// Any bore's velocity, length and mean gradient as the result boxes would show them.
+struct BoreFigureTexts {
+    std::string velocity, length, gradient;
+};
+
+BoreFigureTexts FormatBoreFigures(const BoreEvaluation& bore, UnitSystem unit);
+
 }  // namespace capillary

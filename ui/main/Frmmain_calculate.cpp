@@ -10,11 +10,10 @@
 #include "ui/main/Mdlclear.h"
 #include "ui/main/Mdlerror.h"
 #include "ui/main/field_background.h"
+#include "ui/qt_text.h"
 
 namespace capillary {
 namespace {
-
-QString toQString(const std::string& text) { return QString::fromStdString(text); }
 
 void writeBack(QLineEdit* field, const std::string& text) {
     if (field->text().toStdString() != text) field->setText(toQString(text));

@@ -17,6 +17,7 @@
 #include "ui/main/Mdlclear.h"
 #include "ui/main/Mdlerror.h"
 #include "ui/platform/platform_services.h"
+#include "ui/qt_text.h"
 #include "ui/units/unit_relabelling.h"
 
 namespace capillary {
@@ -24,14 +25,12 @@ namespace {
 
 const QString kProjectFilter = QStringLiteral("tolmerk capillary tube design(*.cqz)");
 
-QString toQString(const std::string& text) { return QString::fromStdString(text); }
-
 std::optional<std::string> toStd(const std::optional<QString>& text) {
     if (!text) return std::nullopt;
     return text->toStdString();
 }
 
-std::optional<QString> toQString(const std::optional<std::string>& text) {
+std::optional<QString> toOptionalQString(const std::optional<std::string>& text) {
     if (!text) return std::nullopt;
     return toQString(*text);
 }
@@ -134,8 +133,8 @@ void Frmmain::applyProjectRecord(const ProjectRecord& r) {
     setComboText(Cmbdpd, toQString(r.maxPressureDrop));
     Txtcircuit->setText(toQString(r.circuits));
 
-    session_.customer = toQString(r.customer);
-    session_.project = toQString(r.project);
+    session_.customer = toOptionalQString(r.customer);
+    session_.project = toOptionalQString(r.project);
     session_.note = toQString(r.note);
 
     // A caption missing from a short file keeps the window's own rather than going blank

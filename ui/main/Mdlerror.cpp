@@ -5,13 +5,10 @@
 
 #include "engine/messages.h"
 #include "ui/platform/platform_services.h"
+#include "ui/qt_text.h"
 
 namespace capillary::Mdlerror {
 namespace {
-
-QString toQString(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 void showError(PlatformServices& services, QWidget* parent, std::string_view message) {
     ShowMessage(services, parent, toQString(message));

@@ -13,6 +13,7 @@
 #include <array>
 
 #include "ui/product_info.h"
+#include "ui/qt_text.h"
 
 // Resources of a static library must be registered by name, outside any namespace.
 static void registerReportArt() { Q_INIT_RESOURCE(report_art); }
@@ -108,10 +109,6 @@ constexpr const char* kFax = "+1-555-0143";
 constexpr double kBoxPadding = 20.0;
 constexpr double kStroke = 15.0;
 constexpr QColor kBoxFrame{150, 150, 150};
-
-QString toQString(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 QString withLeader(std::string_view text, int fullStops) {
     return toQString(text) + QString(fullStops, QLatin1Char('.'));

@@ -10,13 +10,10 @@
 #include "engine/fixed_point.h"
 #include "engine/unit_labels.h"
 #include "engine/unit_switch.h"
+#include "ui/qt_text.h"
 
 namespace capillary {
 namespace {
-
-QString toQString(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 void convertField(QLineEdit* field, Quantity quantity, UnitSystem target) {
     const QString converted =
