@@ -1,8 +1,6 @@
 // Runs the built capillary-size with --report and reads the PDF back with poppler-utils.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
-#include <array>
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
@@ -13,33 +11,19 @@
 
 #include <unistd.h>
 
+#include "shell_run.h"
+
 namespace {
 
-struct ProcessResult {
-    int code;
-    std::string out;
-};
-
-ProcessResult run(const std::string& command) {
-    std::FILE* pipe = popen((command + " 2>&1").c_str(), "r");
-    ProcessResult result{-1, {}};
-    std::array<char, 4096> buffer;
-    for (std::size_t n; (n = std::fread(buffer.data(), 1, buffer.size(), pipe)) > 0;) {
-        result.out.append(buffer.data(), n);
-    }
-    const int status = pclose(pipe);
-    result.code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return result;
-}
+using capillary::testing::capillarySize;
+using capillary::testing::ProcessResult;
+using capillary::testing::runShell;
 
 std::string quoted(const std::filesystem::path& path) { return "'" + path.string() + "'"; }
 
-ProcessResult capillarySize(const std::string& arguments) {
-    return run(std::string(CAPILLARY_SIZE_PATH) + " " + arguments);
-}
 
 bool havePoppler() {
-    return run("command -v pdftotext").code == 0 && run("command -v pdfinfo").code == 0;
+    return runShell("command -v pdftotext").code == 0 && runShell("command -v pdfinfo").code == 0;
 }
 
 // An English design saved by the window, with maximum pressure drop `maxDp` and a heading
@@ -76,10 +60,10 @@ class CapillarySizeReport : public testing::Test {
     }
     std::filesystem::path pdf(const std::string& name) const { return folder_ / name; }
     static std::string pdfText(const std::filesystem::path& file) {
-        return run("pdftotext -layout " + quoted(file) + " -").out;
+        return runShell("pdftotext -layout " + quoted(file) + " -").out;
     }
     static int pdfPages(const std::filesystem::path& file) {
-        const std::string info = run("pdfinfo " + quoted(file)).out;
+        const std::string info = runShell("pdfinfo " + quoted(file)).out;
         const std::size_t at = info.find("Pages:");
         return at == std::string::npos ? 0 : std::atoi(info.c_str() + at + 6);
     }

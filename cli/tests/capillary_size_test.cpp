@@ -1,8 +1,6 @@
 // Runs the built capillary-size as a script would and checks what it prints and returns.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
-#include <array>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -11,25 +9,12 @@
 
 #include <nlohmann/json.hpp>
 
+#include "shell_run.h"
+
 namespace {
 
-struct ProcessResult {
-    int code;
-    std::string out;
-};
-
-ProcessResult capillarySize(const std::string& arguments) {
-    const std::string command = std::string(CAPILLARY_SIZE_PATH) + " " + arguments + " 2>&1";
-    std::FILE* pipe = popen(command.c_str(), "r");
-    ProcessResult run{-1, {}};
-    std::array<char, 4096> buffer;
-    for (std::size_t n; (n = std::fread(buffer.data(), 1, buffer.size(), pipe)) > 0;) {
-        run.out.append(buffer.data(), n);
-    }
-    const int status = pclose(pipe);
-    run.code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return run;
-}
+using capillary::testing::capillarySize;
+using capillary::testing::ProcessResult;
 
 const std::string kFirstExample =
     "--refrigerant R22 --capacity 1 --evaporating 40 --condensing 110 --subcooling 10 "

@@ -3,6 +3,7 @@
 #include <QMovie>
 #include <QPixmap>
 
+#include "ui/main/fixed_dialog.h"
 #include "ui/main/logo_movie.h"
 
 // Resources of a static library must be registered by name, outside any namespace.
@@ -18,8 +19,7 @@ constexpr const char* kAnimationFile = "About.gif";  // looked up in the current
 frmAbout::frmAbout(QWidget* parent) : QDialog(parent) {
     registerMiscResources();
     setupUi(this);
-    setFixedSize(size());
-    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+    makeFixedCentredDialog(*this);
     QPalette white = Picture1->palette();
     white.setColor(QPalette::Window, Qt::white);
     Picture1->setPalette(white);

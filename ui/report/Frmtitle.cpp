@@ -1,13 +1,12 @@
 #include "ui/report/Frmtitle.h"
 
 #include <QFont>
-#include <QGuiApplication>
 #include <QKeyEvent>
-#include <QScreen>
 
 #include <utility>
 
 #include "ui/main/design_fonts.h"
+#include "ui/main/fixed_dialog.h"
 
 namespace capillary {
 namespace {
@@ -33,14 +32,7 @@ Frmtitle::Frmtitle(Session& session, ReportSource source, SheetPrinter print, QW
     setFont(dialogFont());
     for (QLabel* caption : {Label1, Label2, Label3}) caption->setFont(frameCaptionFont());
     Txtnote->setFont(noteFont());
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                   Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
-    setFixedSize(size());
-    setModal(true);
-    // Centred on the screen rather than over the main window, as the design asks.
-    if (QScreen* screen = parent ? parent->screen() : QGuiApplication::primaryScreen()) {
-        move(screen->availableGeometry().center() - rect().center());
-    }
+    makeFixedCentredDialog(*this);
     connect(Cmd1, &QPushButton::clicked, this, &Frmtitle::Frmtitle_Cmd1_Click);
     connect(Cmd2, &QPushButton::clicked, this, &Frmtitle::Frmtitle_Cmd2_Click);
     Frmtitle_Form_Load();

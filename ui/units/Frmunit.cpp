@@ -1,11 +1,10 @@
 #include "ui/units/Frmunit.h"
 
-#include <QGuiApplication>
-#include <QScreen>
 
 #include "ui/main/Mdlclear.h"
 #include "ui/main/design_fonts.h"
 #include "ui/units/unit_relabelling.h"
+#include "ui/main/fixed_dialog.h"
 
 namespace capillary {
 
@@ -13,14 +12,7 @@ Frmunit::Frmunit(Session& session, const FrmmainControls& mainWindow, QWidget* p
     : QDialog(parent), session_(session), mainWindow_(mainWindow) {
     setupUi(this);
     setFont(dialogFont());
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                   Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
-    setFixedSize(size());
-    setModal(true);
-    // Centred on the screen rather than over the main window, as the design asks.
-    if (QScreen* screen = parent ? parent->screen() : QGuiApplication::primaryScreen()) {
-        move(screen->availableGeometry().center() - rect().center());
-    }
+    makeFixedCentredDialog(*this);
     connect(CmdOK, &QPushButton::clicked, this, &Frmunit::Frmunit_CmdOK_Click);
     Frmunit_Form_Load();
 }
