@@ -80,6 +80,8 @@ std::optional<std::string> readWholeNumber(int line, const ProjectValue& value, 
 
 // Why the text value of `line` is not one this program writes, if it is not.
 std::optional<std::string> checkText(int line, const ProjectValue& value) {
+    // Empty is fine on every text line: a design saved with no refrigerant or pressure drop
+    // chosen must open again.
     if (value.text.empty()) return std::nullopt;
     if (line == kRefrigerantLine && !isListedRefrigerant(value.text)) {
         return lineReason(line, "names no known refrigerant " + shown(value.text));
