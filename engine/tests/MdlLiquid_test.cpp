@@ -70,9 +70,10 @@ TEST(MdlLiquid, LaminarStepsUseSixtyFourOverReynolds) {
         m.viscosity[k] = 1;
     }
     ASSERT_EQ(m.massFlowLbPerH / (m.viscosity[1] * d), 2000.0);
-    const double v = 4 * m.massFlowLbPerH / (d * d * 80 * 11304);
-    const double laminarLength = 4 * (1 * 144.0 * 2 * 32.2 * d / (0.032 * 80 * v * v));
-    EXPECT_DOUBLE_EQ(EvaluateBore(m, 1, 1e9).lengthFt, laminarLength);
+    // By hand with f = 64 / 2000 = 0.032: V = 5.30786 ft/s, each step 0.214298 ft long.
+    const BoreEvaluation bore = EvaluateBore(m, 1, 1e9);
+    EXPECT_NEAR(bore.meanVelocityFtPerS, 5.307856, 1e-6);
+    EXPECT_NEAR(bore.lengthFt, 0.857194, 1e-6);
 }
 
 TEST(MdlLiquid, MoreCircuitsOrAWiderLimitGiveASmallerBore) {
