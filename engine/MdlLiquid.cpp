@@ -23,7 +23,20 @@ double frictionFactor(double reynolds, double diameterFt) {
     return 64.0 / reynolds;
 }
 
+bool positiveAndFinite(double value) { return std::isfinite(value) && value > 0; }
+
 }  // namespace
+
+bool March::isPhysical() const {
+    if (!positiveAndFinite(massFlowLbPerH)) return false;
+    for (int k = 1; k <= kMarchSteps; ++k) {
+        if (!positiveAndFinite(pressureDropPsi[k]) || !positiveAndFinite(density[k]) ||
+            !positiveAndFinite(viscosity[k]) || !(quality[k] >= 0 && quality[k] <= 1)) {
+            return false;
+        }
+    }
+    return true;
+}
 
 March PrepareMarch(const DesignCase& design, std::string_view refrigerant, double circuits) {
     March m;
@@ -58,22 +71,24 @@ BoreEvaluation EvaluateBore(const March& m, int index, double maxGradientPsiPerF
     BoreEvaluation result{index, BoreTable[index - 1]};
     const double d = result.bore.diameterFt;
     double velocitySum = 0.0;
+    bool physical = m.isPhysical();
     for (int k = 1; k <= kMarchSteps; ++k) {
         const double reynolds = m.massFlowLbPerH / (m.viscosity[k] * d);
         const double f = frictionFactor(reynolds, d);
         const double v = 4 * m.massFlowLbPerH / (d * d * m.density[k] * kPiSecondsPerHour);
         velocitySum += v;
         // Darcy–Weisbach solved for the length over which this step's pressure drop occurs.
-        result.lengthFt += m.pressureDropPsi[k] * kSquareInchesPerSquareFoot * 2 * kGravity * d /
-                           (f * m.density[k] * v * v);
+        const double stepLength = m.pressureDropPsi[k] * kSquareInchesPerSquareFoot * 2 *
+                                  kGravity * d / (f * m.density[k] * v * v);
+        result.lengthFt += stepLength;
+        physical = physical && positiveAndFinite(v) && positiveAndFinite(stepLength);
     }
     result.meanVelocityFtPerS = velocitySum / kMarchSteps;
     result.totalPressureDropPsi = m.totalPressureDropPsi;
     result.gradientPsiPerFt = m.totalPressureDropPsi / result.lengthFt;
-    // A length that is not finite and positive is no tube at all (no temperature fall, an
-    // unknown refrigerant, overflow), so such a bore never qualifies.
-    result.accepted = std::isfinite(result.lengthFt) && result.lengthFt > 0 &&
-                      result.gradientPsiPerFt < maxGradientPsiPerFt;
+    // A march no real tube could follow (no temperature fall, an unknown refrigerant, a
+    // polynomial past its range, overflow) never qualifies, whatever its figures say.
+    result.accepted = physical && result.gradientPsiPerFt < maxGradientPsiPerFt;
     return result;
 }
 

@@ -22,6 +22,11 @@ struct March {
     double refrigeratingEffect = 0.0;                       // Btu/lb
     double massFlowLbPerH = 0.0;                            // per circuit
     double totalPressureDropPsi = 0.0;
+
+    // Whether every step can happen in a real tube: the pressure falls, the flashed fraction
+    // lies between 0 and 1, the mixture has a positive density and viscosity, and refrigerant
+    // flows. Polynomials taken far outside their range (or an unknown refrigerant) break this.
+    bool isPhysical() const;
 };
 
 // One bore tried against the design.
@@ -32,7 +37,9 @@ struct BoreEvaluation {
     double lengthFt = 0.0;
     double gradientPsiPerFt = 0.0;
     double totalPressureDropPsi = 0.0;  // the same for every bore of a design
-    bool accepted = false;  // a finite positive length whose gradient is below the maximum
+    // A physical march with a positive velocity and a finite, positive length in every step,
+    // whose gradient is below the maximum.
+    bool accepted = false;
 };
 
 struct Sizing {

@@ -33,20 +33,6 @@ double valueOrZero(std::string& text) {
 
 }  // namespace
 
-std::string_view controlName(InputField field) {
-    switch (field) {
-        case InputField::Cmbrt: return "Cmbrt";
-        case InputField::Txtcapacity: return "Txtcapacity";
-        case InputField::Txtet: return "Txtet";
-        case InputField::Txtct: return "Txtct";
-        case InputField::Txtsh: return "Txtsh";
-        case InputField::Txtsc: return "Txtsc";
-        case InputField::Cmbdpd: return "Cmbdpd";
-        case InputField::Txtcircuit: return "Txtcircuit";
-    }
-    return {};
-}
-
 CalculationRequest CheckCalculationRequest(InputTexts texts, UnitSystem unit) {
     CalculationRequest request;
     request.texts = std::move(texts);

@@ -5,26 +5,10 @@
 #include <string_view>
 
 #include "design_case.h"
+#include "input_fields.h"
 #include "units.h"
 
 namespace capillary {
-
-// The input controls of the main window, in the order the Calculate command checks them.
-enum class InputField { Cmbrt, Txtcapacity, Txtet, Txtct, Txtsh, Txtsc, Cmbdpd, Txtcircuit };
-
-std::string_view controlName(InputField field);  // the control's object name, e.g. "Txtcircuit"
-
-// The texts of the eight input controls as the user typed them.
-struct InputTexts {
-    std::string refrigerant;
-    std::string capacity;
-    std::string evaporating;
-    std::string condensing;
-    std::string superheat = "0";  // the hidden field starts at "0"
-    std::string subcooling;
-    std::string maxPressureDrop;
-    std::string circuits;
-};
 
 struct InputFailure {
     InputField field;

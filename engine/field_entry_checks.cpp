@@ -10,13 +10,9 @@
 namespace capillary {
 namespace {
 
-// The range a field's value may take while typing, per unit system.
-struct TypingLimits {
-    double lowest;
-    double highest;
-};
-
 constexpr double kNoLowerLimit = -std::numeric_limits<double>::infinity();
+
+}  // namespace
 
 std::optional<TypingLimits> typingLimits(EntryField field, UnitSystem unit) {
     const bool metric = unit == UnitSystem::Metric;
@@ -35,6 +31,8 @@ std::optional<TypingLimits> typingLimits(EntryField field, UnitSystem unit) {
     }
     return std::nullopt;
 }
+
+namespace {
 
 // The one text other than a number that a field lets stand, so the user can go on typing.
 std::string_view startOfNumber(EntryField field) {

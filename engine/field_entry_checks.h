@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -12,6 +13,19 @@ enum class EntryField { Txtcapacity, Txtet, Txtct, Txtsc, Cmbdpd, Txtcircuit };
 
 // The input text boxes accept at most this many typed characters.
 inline constexpr int kEntryTextLimit = 6;
+
+// The range a field's value may take while typing, per unit system; the limits themselves
+// stay. None for the fields without limits.
+struct TypingLimits {
+    double lowest;
+    double highest;
+};
+
+std::optional<TypingLimits> typingLimits(EntryField field, UnitSystem unit);
+
+// Only the evaporating temperature can begin with a minus sign: typed first anywhere else, it
+// empties the field at once.
+constexpr bool takesMinusSign(EntryField field) { return field == EntryField::Txtet; }
 
 // What a key release in a field leaves behind: the field's new text and whether its background
 // goes back to white.

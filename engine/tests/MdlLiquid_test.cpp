@@ -89,7 +89,7 @@ TEST(MdlLiquid, MoreCircuitsOrAWiderLimitGiveASmallerBore) {
 }
 
 // Designs the march cannot size: every bore must be refused instead of reporting a negative,
-// infinite or NaN length.
+// infinite or NaN length, or a march no real tube could follow.
 TEST(MdlLiquid, DesignsWithoutARealTubeFindNoBore) {
     struct Case {
         const char* what;
@@ -107,6 +107,11 @@ TEST(MdlLiquid, DesignsWithoutARealTubeFindNoBore) {
         {"overflowing temperatures", {1, -1e300, 1e300, 0, 10, 10}, "R22", 1},
         {"too strict a limit", {10, 40, 120, 0, 10, 1}, "R22", 1},
         {"no limit at all", {1, 40, 110, 0, 10, 0}, "R22", 1},
+        // Polynomials far past their range give negative velocities, pressure drops or
+        // flashed fractions that still look like a tube when added up.
+        {"subcooling far below zero", {1, 40, 110, 0, -1000, 10}, "R22", 1},
+        {"pressure rising along the tube", {1, 230, 268, 0, 40, 10}, "R22", 1},
+        {"negative refrigerating effect", {0.2843451433, 104, 230, 0, 18, 44.2075}, "R404A", 1},
     };
     for (const Case& c : cases) {
         EXPECT_FALSE(SizeCapillary(c.design, c.refrigerant, c.circuits)) << c.what;
