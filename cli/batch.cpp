@@ -1,62 +1,57 @@
 #include "batch.h"
 
-#include <sys/types.h>
-
 #include <array>
-#include <cstdlib>
+#include <atomic>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <variant>
 #include <vector>
 
 #include <csv.h>
 #include <fmt/core.h>
 
-#include "engine/calculation_request.h"
-#include "sizing_run.h"
+#include "batch_header.h"
+#include "batch_progress.h"
+#include "batch_row.h"
+#include "csv_text.h"
+#include "ordered_pipeline.h"
 
 namespace capillary::cli {
 namespace {
 
-enum Column { kRefrigerant, kCapacity, kEvaporating, kCondensing, kSubcooling, kMaxDp, kCircuits,
-              kUnits, kSuperheat, kColumnCount };
+constexpr std::size_t kReadSize = 1 << 16;
+// Rows are sized in chunks, so that threads meet once per chunk and not once per row.
+constexpr std::size_t kRowsPerChunk = 256;
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
-constexpr std::array<std::string_view, kColumnCount> kColumnNames{
-    "refrigerant", "capacity", "evaporating", "condensing", "subcooling",
-    "max_dp",      "circuits", "units",       "superheat"};
-constexpr int kRequiredColumns = kUnits;  // units and superheat may be left out
+using Row = std::vector<std::string>;
+using Chunk = std::vector<Row>;
 
-constexpr std::array<std::string_view, 6> kOutputColumns{
-    "line_size", "velocity", "length", "total_pressure_drop", "actual_pressure_drop", "error"};
-
-// Writes CSV fields, quoting only those that need it.
-class CsvWriter {
-public:
-    explicit CsvWriter(std::FILE* out) : out_(out) {}
-
-    void field(std::string_view text) {
-        if (!first_) std::fputc(',', out_);
-        first_ = false;
-        if (text.empty()) return;
-        if (text.find_first_of(",\"\r\n") == std::string_view::npos) {
-            std::fwrite(text.data(), 1, text.size(), out_);
-        } else {
-            csv_fwrite(out_, text.data(), text.size());
-        }
-    }
-    void endRow() {
-        std::fputc('\n', out_);
-        first_ = true;
-    }
-
-private:
-    std::FILE* out_;
-    bool first_ = true;
+struct ChunkOutput {
+    std::string text;
+    std::array<std::uintmax_t, 3> outcomes{};  // rows by RowOutcome
 };
 
-class BatchSizer {
-public:
-    BatchSizer(std::FILE* out, UnitSystem defaultUnit) : writer_(out), defaultUnit_(defaultUnit) {}
+std::string summary(const std::array<std::uintmax_t, 3>& outcomes) {
+    const std::uintmax_t rows = outcomes[0] + outcomes[1] + outcomes[2];
+    return fmt::format("{} {}: {} sized, {} no bore, {} rejected", rows, rows == 1 ? "row" : "rows",
+                       outcomes[0], outcomes[1], outcomes[2]);
+}
+
+// Turns the parsed rows into output: the header at once, the design rows through the
+// pipeline in chunks.
+class BatchRun {
+  public:
+    BatchRun(std::FILE* out, std::FILE* err, const BatchSettings& settings)
+        : out_(out),
+          settings_(settings),
+          pipeline_(
+              settings.jobs, 2 * static_cast<std::size_t>(settings.jobs) + 2,
+              [this](Chunk& chunk) { return sizeChunk(chunk); },
+              [this](ChunkOutput& output, bool moreReady) { deliver(output, moreReady); }) {
+        if (settings.progressOfBytes) progress_.emplace(err, *settings.progressOfBytes);
+    }
 
     void addField(std::string_view text) { row_.emplace_back(text); }
 
@@ -66,152 +61,194 @@ public:
     void endRow() {
         lastRowLine_ = line_;
         if (failed()) return;
-        if (columnOf_.empty()) {
+        if (!header_) {
             readHeader();
         } else {
-            sizeRow();
+            chunk_.push_back(std::move(row_));
+            if (chunk_.size() == kRowsPerChunk) submitChunk();
         }
         row_.clear();
     }
 
+    void submitChunk() {
+        if (chunk_.empty()) return;
+        pipeline_.submit(std::move(chunk_));
+        chunk_.clear();
+    }
+
+    // Sizes whatever rows are left and waits until they are written.
+    void finish() {
+        submitChunk();
+        pipeline_.finish();
+        if (progress_) progress_->clear();
+    }
+
+    void addBytesRead(std::size_t n) { bytesRead_ += n; }
     bool failed() const { return !headerError_.empty(); }
-    bool sawHeader() const { return !columnOf_.empty(); }
+    bool sawHeader() const { return header_.has_value(); }
     const std::string& headerError() const { return headerError_; }
+    const std::array<std::uintmax_t, 3>& outcomes() const { return outcomes_; }
 
-private:
+  private:
     void readHeader() {
-        // Spreadsheets often start a CSV with a UTF-8 byte order mark.
-        if (!row_.empty() && row_.front().starts_with("\xEF\xBB\xBF")) row_.front().erase(0, 3);
-        columnOf_.assign(row_.size(), -1);
-        for (std::size_t i = 0; i < row_.size(); ++i) {
-            for (int c = 0; c < kColumnCount; ++c) {
-                if (row_[i] != kColumnNames[c]) continue;
-                if (indexOf_[c]) {
-                    headerError_ = fmt::format("the header names the column {} twice", row_[i]);
-                    return;
-                }
-                indexOf_[c] = i;
-                columnOf_[i] = c;
-            }
+        auto read = readBatchHeader(std::move(row_));
+        if (auto* error = std::get_if<std::string>(&read)) {
+            headerError_ = std::move(*error);
+            return;
         }
-        for (int c = 0; c < kRequiredColumns; ++c) {
-            if (!indexOf_[c]) {
-                headerError_ = fmt::format("the header lacks the column {}", kColumnNames[c]);
-                return;
-            }
+        header_ = std::move(std::get<BatchHeader>(read));
+        std::string line;
+        for (std::size_t i = 0; i < header_->width(); ++i) {
+            appendCsvField(line, header_->names[i], i == 0);
         }
-        for (const std::string& name : row_) writer_.field(name);
-        for (std::string_view name : kOutputColumns) writer_.field(name);
-        writer_.endRow();
+        for (std::string_view name : kOutputColumns) appendCsvField(line, name, false);
+        line += '\n';
+        std::fwrite(line.data(), 1, line.size(), out_);
+        if (settings_.flushAsSized) std::fflush(out_);
     }
 
-    std::string valueOf(Column column, std::string fallback = {}) const {
-        const auto& index = indexOf_[column];
-        return index ? row_[*index] : fallback;
+    ChunkOutput sizeChunk(Chunk& chunk) const {
+        ChunkOutput output;
+        for (Row& row : chunk) {
+            const RowOutcome outcome =
+                sizeBatchRow(*header_, row, settings_.defaultUnit, output.text);
+            ++output.outcomes[static_cast<std::size_t>(outcome)];
+        }
+        return output;
     }
 
-    void sizeRow() {
-        const std::size_t width = columnOf_.size();
-        std::string error;
-        if (row_.size() != width) {
-            error = fmt::format("the row has {} fields; the header has {}", row_.size(), width);
+    void deliver(ChunkOutput& output, bool moreReady) {
+        std::fwrite(output.text.data(), 1, output.text.size(), out_);
+        if (settings_.flushAsSized && !moreReady) std::fflush(out_);
+        for (std::size_t i = 0; i < outcomes_.size(); ++i) outcomes_[i] += output.outcomes[i];
+        if (progress_) {
+            progress_->update(outcomes_[0] + outcomes_[1] + outcomes_[2], bytesRead_.load());
         }
-        row_.resize(width);
-        for (const std::string& value : row_) writer_.field(value);
-
-        UnitSystem unit = defaultUnit_;
-        const std::string units = valueOf(kUnits);
-        if (units == "si") unit = UnitSystem::Metric;
-        else if (units == "ip") unit = UnitSystem::English;
-        else if (!units.empty() && error.empty()) error = "units must be ip or si";
-
-        std::optional<SizingRun> run;
-        if (error.empty()) {
-            InputTexts texts{valueOf(kRefrigerant), valueOf(kCapacity), valueOf(kEvaporating),
-                             valueOf(kCondensing),  valueOf(kSuperheat, "0"), valueOf(kSubcooling),
-                             valueOf(kMaxDp),       valueOf(kCircuits)};
-            run = runSizing(std::move(texts), unit, false);
-            error = std::string(run->errorMessage());
-        }
-        if (run && run->outputs) {
-            const OutputTexts& o = *run->outputs;
-            for (const std::string* text : {&o.lineSize, &o.velocity, &o.length,
-                                            &o.totalPressureDrop, &o.actualPressureDrop}) {
-                writer_.field(*text);
-            }
-        } else {
-            for (int i = 0; i < 5; ++i) writer_.field({});
-        }
-        writer_.field(error);
-        writer_.endRow();
     }
 
-    CsvWriter writer_;
-    UnitSystem defaultUnit_;
-    std::vector<std::string> row_;
-    std::vector<int> columnOf_;  // empty until the header is read
-    std::array<std::optional<std::size_t>, kColumnCount> indexOf_{};
+    std::FILE* out_;
+    BatchSettings settings_;
+    std::optional<BatchHeader> header_;
     std::string headerError_;
-    long line_ = 0;         // the input line being parsed
-    long lastRowLine_ = 0;  // the line on which the last complete row ended
+    Row row_;
+    Chunk chunk_;
+    long line_ = 0;                             // the input line being parsed
+    long lastRowLine_ = 0;                      // the line on which the last complete row ended
+    std::array<std::uintmax_t, 3> outcomes_{};  // written by the delivering thread only
+    std::atomic<std::uintmax_t> bytesRead_{0};
+    std::optional<BatchProgress> progress_;
+    OrderedPipeline<Chunk, ChunkOutput> pipeline_;  // last: its threads use the members above
 };
 
-void onField(void* text, std::size_t length, void* sizer) {
-    static_cast<BatchSizer*>(sizer)->addField({static_cast<const char*>(text), length});
+void onField(void* text, std::size_t length, void* run) {
+    static_cast<BatchRun*>(run)->addField({static_cast<const char*>(text), length});
 }
 
-void onRowEnd(int, void* sizer) { static_cast<BatchSizer*>(sizer)->endRow(); }
+void onRowEnd(int, void* run) { static_cast<BatchRun*>(run)->endRow(); }
 
 // Field texts are kept exactly as written; blanks belong to the value.
 int noBlanks(unsigned char) { return 0; }
 
+// Feeds the input to the CSV parser a line at a time, so that an error knows its line.
+class LineFeeder {
+  public:
+    LineFeeder(csv_parser& parser, BatchRun& run) : parser_(parser), run_(run) {}
+
+    // False once a line is not valid CSV.
+    bool feed(std::string_view line) {
+        run_.setLine(++line_);
+        // Spreadsheets often start a CSV with a UTF-8 byte order mark, before any quote.
+        if (line_ == 1 && line.starts_with(kByteOrderMark))
+            line.remove_prefix(kByteOrderMark.size());
+        if (csv_parse(&parser_, line.data(), line.size(), onField, onRowEnd, &run_) !=
+            line.size()) {
+            errorLine_ = line_;
+            return false;
+        }
+        return true;
+    }
+
+    // The complete lines of `pending`, leaving a line without its end for the next read.
+    bool feedCompleteLines(std::string& pending) {
+        std::size_t start = 0;
+        for (std::size_t end;
+             !run_.failed() && (end = pending.find('\n', start)) != std::string::npos;
+             start = end + 1) {
+            if (!feed(std::string_view(pending).substr(start, end + 1 - start))) return false;
+        }
+        pending.erase(0, start);
+        return true;
+    }
+
+    // A quoted field still open at the end began on the line after the last complete row.
+    bool finish() {
+        if (csv_fini(&parser_, onField, onRowEnd, &run_) == 0) return true;
+        errorLine_ = run_.lastRowLine() + 1;
+        return false;
+    }
+
+    long errorLine() const { return errorLine_; }
+
+  private:
+    csv_parser& parser_;
+    BatchRun& run_;
+    long line_ = 0;
+    long errorLine_ = 0;
+};
+
 }  // namespace
 
-ExitCode runBatch(std::FILE* in, std::FILE* out, std::FILE* err, UnitSystem defaultUnit) {
+ExitCode runBatch(const ByteSource& in, std::FILE* out, std::FILE* err,
+                  const BatchSettings& settings) {
     csv_parser parser;
     csv_init(&parser, CSV_STRICT | CSV_STRICT_FINI);
     csv_set_space_func(&parser, noBlanks);
-    BatchSizer sizer(out, defaultUnit);
+    BatchRun run(out, err, settings);
+    LineFeeder feeder(parser, run);
 
-    // Fed one line at a time, so a parse error knows its line.
-    char* text = nullptr;
-    std::size_t capacity = 0;
-    long line = 0;
-    long errorLine = 0;
-    for (ssize_t length; !sizer.failed() && (length = getline(&text, &capacity, in)) > 0;) {
-        sizer.setLine(++line);
-        if (csv_parse(&parser, text, length, onField, onRowEnd, &sizer) != std::size_t(length)) {
-            errorLine = line;
-            break;
-        }
+    std::string pending;
+    std::vector<char> buffer(kReadSize);
+    bool readFailed = false;
+    bool parsed = true;
+    for (;;) {
+        const std::ptrdiff_t n = in(buffer.data(), buffer.size());
+        if (n < 0) readFailed = true;
+        if (n <= 0) break;
+        run.addBytesRead(static_cast<std::size_t>(n));
+        pending.append(buffer.data(), static_cast<std::size_t>(n));
+        parsed = feeder.feedCompleteLines(pending);
+        if (!parsed || run.failed()) break;
+        run.submitChunk();  // what has arrived is sized now, not when a chunk fills
     }
-    std::free(text);
-    // A quoted field still open at the end began on the line after the last complete row.
-    if (!errorLine && !sizer.failed() && csv_fini(&parser, onField, onRowEnd, &sizer) != 0) {
-        errorLine = sizer.lastRowLine() + 1;
+    if (parsed && !readFailed && !run.failed()) {
+        parsed = (pending.empty() || feeder.feed(pending)) && feeder.finish();
     }
+    run.finish();
     const int status = csv_error(&parser);
     csv_free(&parser);
     std::fflush(out);
 
-    if (errorLine) {
-        fmt::print(err, "capillary-size: line {}: malformed CSV ({})\n", errorLine,
+    bool broken = true;
+    if (!parsed) {
+        fmt::print(err, "capillary-size: line {}: malformed CSV ({})\n", feeder.errorLine(),
                    csv_strerror(status));
-        return kInputRejected;
-    }
-    if (sizer.failed()) {
-        fmt::print(err, "capillary-size: {}\n", sizer.headerError());
-        return kInputRejected;
-    }
-    if (std::ferror(in)) {
+    } else if (run.failed()) {
+        fmt::print(err, "capillary-size: {}\n", run.headerError());
+    } else if (readFailed) {
         fmt::print(err, "capillary-size: the batch input could not be read\n");
-        return kInputRejected;
-    }
-    if (!sizer.sawHeader()) {
+    } else if (!run.sawHeader()) {
         fmt::print(err, "capillary-size: the batch input has no header row\n");
+    } else if (std::ferror(out)) {
+        fmt::print(err, "capillary-size: the batch output could not be written\n");
+    } else {
+        broken = false;
+    }
+    if (run.sawHeader()) fmt::print(err, "{}\n", summary(run.outcomes()));
+    const auto& outcomes = run.outcomes();
+    if (broken || outcomes[static_cast<std::size_t>(RowOutcome::Rejected)] > 0) {
         return kInputRejected;
     }
-    return kSized;
+    return outcomes[static_cast<std::size_t>(RowOutcome::NoBore)] > 0 ? kNoBore : kSized;
 }
 
 }  // namespace capillary::cli

@@ -1,11 +1,21 @@
 // capillary-size: sizes a capillary tube from the command line with the desktop program's
 // engine, one design from options or a CSV batch.
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <csignal>
 #include <cstdio>
+#include <initializer_list>
 #include <filesystem>
 #include <string>
+#include <thread>
 
 #include <CLI/CLI.hpp>
 
+#include "engine/input_fields.h"
 #include "io/project_design.h"
 #include "io/project_file_reader.h"
 
@@ -30,6 +40,7 @@ struct Options {
     bool json = false;
     bool bores = false;
     std::string batch;
+    int jobs = 0;  // 0: one per hardware thread
     std::string report;  // the PDF to write the saved design's report to
     std::string customer, project, note;
 };
@@ -57,6 +68,9 @@ void declare(CLI::App& app, Options& o) {
     app.add_flag("--bores", o.bores, "also list every standard bore with its figures");
     app.add_option("--batch", o.batch,
                    "size every row of a CSV file (- for standard input) and print CSV");
+    app.add_option("--jobs", o.jobs,
+                   "with --batch: threads that size rows (default: one per hardware thread)")
+        ->check(CLI::PositiveNumber);
 #ifdef CAPILLARY_SIZE_REPORTS
     app.add_option("--report", o.report,
                    "with FILE.cqz: also write the design's one-page report to this PDF");
@@ -71,11 +85,25 @@ void declare(CLI::App& app, Options& o) {
         "64 usage error.");
 }
 
-// The design options and the unit system come from a project file instead, when one is given.
-constexpr const char* kDesignOptions[] = {"--refrigerant", "--capacity",   "--evaporating",
-                                          "--condensing",  "--subcooling", "--superheat",
-                                          "--max-dp",      "--circuits",   "--units",
-                                          "--batch"};
+// Refuses options that do not go together, naming the first offender; true when all is well.
+bool optionsFit(const CLI::App& app, std::initializer_list<const char*> options,
+                const char* reason) {
+    for (const char* option : options) {
+        if (app.count(option)) {
+            std::fprintf(stderr, "capillary-size: %s %s\n", option, reason);
+            return false;
+        }
+    }
+    return true;
+}
+
+bool designOptionsGiven(const CLI::App& app, const char* reason) {
+    for (const capillary::InputFieldInfo& info : capillary::kInputFields) {
+        const std::string option(info.option);
+        if (!optionsFit(app, {option.c_str()}, reason)) return false;
+    }
+    return true;
+}
 
 void print(const cli::SizingRun& run, const Options& o) {
     if (o.json) {
@@ -86,7 +114,7 @@ void print(const cli::SizingRun& run, const Options& o) {
 }
 
 int sizeOne(const InputTexts& texts, UnitSystem unit, const Options& o) {
-    const cli::SizingRun run = cli::runSizing(texts, unit, o.bores);
+    const cli::SizingRun run = cli::runSizing(texts, unit, cli::InputSource::Options, o.bores);
     print(run, o);
     return run.exitCode();
 }
@@ -117,14 +145,17 @@ int sizeProjectFile(const Options& o, [[maybe_unused]] const CLI::App& app) {
         const std::string name = std::filesystem::path(o.projectFile).filename().string();
         const std::string message = capillary::openFailureMessage(name, read.reason);
         if (o.json) {
-            std::puts(nlohmann::ordered_json{{"error", message}, {"field", nullptr}}.dump(2).c_str());
+            const nlohmann::ordered_json json{
+                {"error", message}, {"field", nullptr}, {"option", nullptr}};
+            std::puts(json.dump(2).c_str());
         } else {
             std::fprintf(stderr, "capillary-size: %s\n", message.c_str());
         }
         return cli::kInputRejected;
     }
     const capillary::OpenedDesign design = capillary::openedDesign(*read.record);
-    const cli::SizingRun run = cli::runSizing(design.texts, design.unit, o.bores);
+    const cli::SizingRun run =
+        cli::runSizing(design.texts, design.unit, cli::InputSource::ProjectFile, o.bores);
     print(run, o);
 #ifdef CAPILLARY_SIZE_REPORTS
     if (!o.report.empty()) return writeReport(o, *read.record, design, run, app);
@@ -132,22 +163,47 @@ int sizeProjectFile(const Options& o, [[maybe_unused]] const CLI::App& app) {
     return run.exitCode();
 }
 
+bool isRegularFile(int fd) {
+    struct stat status {};
+    return ::fstat(fd, &status) == 0 && S_ISREG(status.st_mode);
+}
+
 int sizeBatch(const Options& o, UnitSystem unit) {
-    std::FILE* in = o.batch == "-" ? stdin : std::fopen(o.batch.c_str(), "rb");
-    if (!in) {
+    const int fd = o.batch == "-" ? STDIN_FILENO : ::open(o.batch.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) {
         std::perror(("capillary-size: " + o.batch).c_str());
         return cli::kInputRejected;
     }
     static char outputBuffer[1 << 16];
     std::setvbuf(stdout, outputBuffer, _IOFBF, sizeof outputBuffer);
-    const int code = cli::runBatch(in, stdout, stderr, unit);
-    if (in != stdin) std::fclose(in);
+
+    cli::BatchSettings settings;
+    settings.defaultUnit = unit;
+    settings.jobs =
+        o.jobs > 0 ? o.jobs : std::max(1, static_cast<int>(std::thread::hardware_concurrency()));
+    // Into a file the output is written in large blocks; a reader on a pipe or a person at a
+    // terminal sees each row as soon as it is sized.
+    settings.flushAsSized = !isRegularFile(STDOUT_FILENO);
+    struct stat input {};
+    if (::isatty(STDERR_FILENO) && ::fstat(fd, &input) == 0 && S_ISREG(input.st_mode)) {
+        settings.progressOfBytes = static_cast<std::uintmax_t>(input.st_size);
+    }
+    const cli::ByteSource read = [fd](char* buffer, std::size_t size) -> std::ptrdiff_t {
+        for (;;) {
+            const ssize_t n = ::read(fd, buffer, size);
+            if (n >= 0 || errno != EINTR) return n;
+        }
+    };
+    const int code = cli::runBatch(read, stdout, stderr, settings);
+    if (fd != STDIN_FILENO) ::close(fd);
     return code;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
+    // A file-size limit reached while writing must fail the write, not end the program.
+    std::signal(SIGXFSZ, SIG_IGN);
     CLI::App app{"Sizes the capillary tube of a refrigeration circuit.", "capillary-size"};
     Options options;
     declare(app, options);
@@ -163,13 +219,11 @@ int main(int argc, char** argv) {
                      e.what());
         return cli::kUsage;
     }
+    if (options.batch.empty() && !optionsFit(app, {"--jobs"}, "needs --batch")) return cli::kUsage;
     if (!options.projectFile.empty()) {
-        for (const char* option : kDesignOptions) {
-            if (app.count(option)) {
-                std::fprintf(stderr, "capillary-size: %s cannot be combined with a project file\n",
-                             option);
-                return cli::kUsage;
-            }
+        if (!designOptionsGiven(app, "cannot be combined with a project file") ||
+            !optionsFit(app, {"--units", "--batch"}, "cannot be combined with a project file")) {
+            return cli::kUsage;
         }
 #ifdef CAPILLARY_SIZE_REPORTS
         for (const char* option : {"--customer", "--project", "--note"}) {
@@ -190,6 +244,11 @@ int main(int argc, char** argv) {
     }
 #endif
     const UnitSystem unit = options.units == "si" ? UnitSystem::Metric : UnitSystem::English;
-    return options.batch.empty() ? sizeOne(options.texts, unit, options)
-                                 : sizeBatch(options, unit);
+    if (options.batch.empty()) return sizeOne(options.texts, unit, options);
+    // A batch takes its designs from its rows and writes CSV; nothing else can be honoured.
+    if (!designOptionsGiven(app, "cannot be combined with --batch") ||
+        !optionsFit(app, {"--json", "--bores"}, "cannot be combined with --batch")) {
+        return cli::kUsage;
+    }
+    return sizeBatch(options, unit);
 }

@@ -15,20 +15,6 @@ std::string_view trimmed(std::string_view caption) {
     return caption;
 }
 
-// The option that feeds each input control, so a message can say what to fix.
-std::string_view optionFor(std::string_view control) {
-    static constexpr std::pair<std::string_view, std::string_view> kOptions[] = {
-        {"Cmbrt", "--refrigerant"},     {"Txtcapacity", "--capacity"},
-        {"Txtet", "--evaporating"},     {"Txtct", "--condensing"},
-        {"Txtsh", "--superheat"},       {"Txtsc", "--subcooling"},
-        {"Cmbdpd", "--max-dp"},         {"Txtcircuit", "--circuits"},
-    };
-    for (auto [name, option] : kOptions) {
-        if (name == control) return option;
-    }
-    return {};
-}
-
 void printBoreTable(const SizingRun& run, std::FILE* out) {
     const UnitLabels& labels = unitLabels(run.unit);
     const std::string velocityUnit = fmt::format("({})", trimmed(labels.Lbl17));
@@ -57,6 +43,35 @@ nlohmann::ordered_json boreJson(const BoreEvaluation& bore) {
             {"accepted", bore.accepted}};
 }
 
+// The texts the design was sized from, after the superheat and subcooling defaults.
+nlohmann::ordered_json inputsJson(const SizingRun& run) {
+    nlohmann::ordered_json inputs;
+    for (const InputFieldInfo& info : kInputFields) {
+        inputs[std::string(info.column)] = run.request.texts.*info.text;
+    }
+    return inputs;
+}
+
+// The checked design in English units, as the marching model reads it.
+nlohmann::ordered_json designJson(const SizingRun& run) {
+    const DesignCase& d = run.request.designCase;
+    return {{"capacityTons", d.CAPACITY},     {"evaporatingF", d.et},
+            {"condensingF", d.ct},            {"superheatF", d.sh},
+            {"subcoolingF", d.sc},            {"maxGradientPsiPerFt", d.dpd},
+            {"circuits", run.request.circuits}};
+}
+
+nlohmann::ordered_json errorJson(const SizingRun& run) {
+    const std::optional<InputField> field = run.errorField();
+    const auto name = [&](std::string_view InputFieldInfo::*member) {
+        return field ? nlohmann::ordered_json(inputFieldInfo(*field).*member)
+                     : nlohmann::ordered_json(nullptr);
+    };
+    return {{"error", run.errorMessage()},
+            {"field", name(&InputFieldInfo::control)},
+            {"option", name(&InputFieldInfo::option)}};
+}
+
 }  // namespace
 
 void printText(const SizingRun& run, std::FILE* out, std::FILE* err) {
@@ -74,8 +89,9 @@ void printText(const SizingRun& run, std::FILE* out, std::FILE* err) {
     if (run.bores) printBoreTable(run, out);
     if (run.exitCode() == kSized) return;
     fmt::print(err, "error: {}\n", run.errorMessage());
-    if (std::string_view field = run.errorField(); !field.empty()) {
-        fmt::print(err, "field: {} ({})\n", field, optionFor(field));
+    if (const std::optional<InputField> field = run.errorField()) {
+        const InputFieldInfo& info = inputFieldInfo(*field);
+        fmt::print(err, "field: {} ({})\n", info.control, info.option);
     }
 }
 
@@ -90,20 +106,24 @@ nlohmann::ordered_json toJson(const SizingRun& run) {
                 {"length", o.length},
                 {"totalPressureDrop", o.totalPressureDrop},
                 {"actualPressureDrop", o.actualPressureDrop},
-                {"units", unitSystemName(run.unit)},
-                {"raw",
-                 {{"boreIndex", chosen.index},
-                  {"diameterFt", chosen.bore.diameterFt},
-                  {"massFlowLbPerH", run.sizing->massFlowLbPerH},
-                  {"totalPressureDropPsi", run.sizing->totalPressureDropPsi},
-                  {"meanVelocityFtPerS", chosen.meanVelocityFtPerS},
-                  {"lengthFt", chosen.lengthFt},
-                  {"gradientPsiPerFt", chosen.gradientPsiPerFt}}}};
+                {"units", unitSystemName(run.unit)}};
+        nlohmann::ordered_json raw = designJson(run);
+        raw.update(nlohmann::ordered_json{{"boreIndex", chosen.index},
+                                          {"diameterFt", chosen.bore.diameterFt},
+                                          {"massFlowLbPerH", run.sizing->massFlowLbPerH},
+                                          {"totalPressureDropPsi", run.sizing->totalPressureDropPsi},
+                                          {"meanVelocityFtPerS", chosen.meanVelocityFtPerS},
+                                          {"lengthFt", chosen.lengthFt},
+                                          {"gradientPsiPerFt", chosen.gradientPsiPerFt}});
+        json["inputs"] = inputsJson(run);
+        json["raw"] = std::move(raw);
     } else {
-        std::string_view field = run.errorField();
-        json = {{"error", run.errorMessage()},
-                {"field", field.empty() ? nlohmann::ordered_json(nullptr)
-                                        : nlohmann::ordered_json(field)}};
+        json = errorJson(run);
+        if (run.designChecked()) {  // no bore: the design itself was sound
+            json["units"] = unitSystemName(run.unit);
+            json["inputs"] = inputsJson(run);
+            json["raw"] = designJson(run);
+        }
     }
     if (run.bores) {
         nlohmann::ordered_json bores = nlohmann::ordered_json::array();

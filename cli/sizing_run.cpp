@@ -3,10 +3,27 @@
 #include "engine/messages.h"
 
 namespace capillary::cli {
+namespace {
 
-SizingRun runSizing(InputTexts texts, UnitSystem unit, bool surveyBores) {
+std::optional<TypingRejection> rejectionOf(const InputTexts& texts, UnitSystem unit,
+                                           InputSource source) {
+    if (source == InputSource::ProjectFile) return std::nullopt;
+    std::optional<TypingRejection> rejection = firstTypingRejection(texts, unit);
+    if (rejection) {
+        const InputFieldInfo& info = inputFieldInfo(rejection->field);
+        const std::string_view name = source == InputSource::Options ? info.option : info.column;
+        rejection->reason = describeRejection(name, texts.*info.text, rejection->reason);
+    }
+    return rejection;
+}
+
+}  // namespace
+
+SizingRun runSizing(InputTexts texts, UnitSystem unit, InputSource source, bool surveyBores) {
     SizingRun run;
     run.unit = unit;
+    run.rejection = rejectionOf(texts, unit, source);
+    if (run.rejection) return run;
     run.request = CheckCalculationRequest(std::move(texts), unit);
     if (!run.request.ok()) return run;
     const DesignCase& design = run.request.designCase;
@@ -18,17 +35,20 @@ SizingRun runSizing(InputTexts texts, UnitSystem unit, bool surveyBores) {
 }
 
 ExitCode SizingRun::exitCode() const {
-    if (!request.ok()) return kInputRejected;
+    if (!designChecked()) return kInputRejected;
     return sizing ? kSized : kNoBore;
 }
 
 std::string_view SizingRun::errorMessage() const {
+    if (rejection) return rejection->reason;
     if (request.failure) return request.failure->message;
     return sizing ? std::string_view{} : Mdlerror::kNoPipeSize;
 }
 
-std::string_view SizingRun::errorField() const {
-    return request.failure ? controlName(request.failure->field) : std::string_view{};
+std::optional<InputField> SizingRun::errorField() const {
+    if (rejection) return rejection->field;
+    if (request.failure) return request.failure->field;
+    return std::nullopt;
 }
 
 }  // namespace capillary::cli

@@ -7,6 +7,10 @@
 #include <string>
 #include <vector>
 
+#include <poll.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include <nlohmann/json.hpp>
 
 #include "shell_run.h"
@@ -15,10 +19,14 @@ namespace {
 
 using capillary::testing::capillarySize;
 using capillary::testing::ProcessResult;
+using capillary::testing::runShell;
 
 const std::string kFirstExample =
     "--refrigerant R22 --capacity 1 --evaporating 40 --condensing 110 --subcooling 10 "
     "--max-dp 10 --circuits 1";
+const std::string kMetricExample =
+    "--units si --refrigerant R22 --capacity 3.5 --evaporating 5 --condensing 45 "
+    "--subcooling 5 --max-dp 2 --circuits 1";
 
 TEST(CapillarySize, PrintsTheFiveResultLines) {
     const ProcessResult run = capillarySize(kFirstExample);
@@ -32,9 +40,7 @@ TEST(CapillarySize, PrintsTheFiveResultLines) {
 }
 
 TEST(CapillarySize, PrintsMetricResults) {
-    const ProcessResult run = capillarySize(
-        "--units si --refrigerant R22 --capacity 3.5 --evaporating 5 --condensing 45 "
-        "--subcooling 5 --max-dp 2 --circuits 1");
+    const ProcessResult run = capillarySize(kMetricExample);
     EXPECT_EQ(run.code, 0);
     EXPECT_EQ(run.out,
               "Line Size : 0.09 Inch Copper Tube Inside diameter\n"
@@ -55,6 +61,10 @@ TEST(CapillarySize, JsonCarriesTextsAndRawValues) {
     EXPECT_EQ(json["totalPressureDrop"], "130");
     EXPECT_EQ(json["actualPressureDrop"], "5.9");
     EXPECT_EQ(json["units"], "ip");
+    EXPECT_EQ(json["inputs"]["superheat"], "0");  // the hidden field's start
+    EXPECT_EQ(json["inputs"]["max_dp"], "10");
+    EXPECT_EQ(json["raw"]["condensingF"], 110);
+    EXPECT_EQ(json["raw"]["circuits"], 1);
     EXPECT_EQ(json["raw"]["boreIndex"], 8);
     EXPECT_EQ(json["raw"]["diameterFt"], 0.0075);
     EXPECT_NEAR(json["raw"]["massFlowLbPerH"].get<double>(), 182.19, 0.005);
@@ -65,45 +75,109 @@ TEST(CapillarySize, JsonCarriesTextsAndRawValues) {
     EXPECT_EQ(json["bores"][13]["label"], "0.2");
 }
 
-TEST(CapillarySize, ExitCodesSayWhatWentWrong) {
-    struct Case {
-        std::string arguments;
-        int code;
-        const char* error;  // the JSON error, or nullptr for a usage error
-        const char* field;
-    };
-    const Case cases[] = {
-        {"--capacity 1", 1, "Data is not complete. ", "Cmbrt"},
-        {kFirstExample + " --circuits 0", 1, "Data is not complete. ", "Txtcircuit"},
-        {kFirstExample + " --evaporating -40.5", 1,
-         "Valid Range Is -40 to 55 F.please insert correct data ", "Txtet"},
-        {kFirstExample + " --units si --condensing 24.9", 1,
-         "Valid Range Is 25 to 65 C.please insert correct data. ", "Txtct"},
-        {kFirstExample + " --max-dp .", 1, "Data is not complete. ", "Cmbdpd"},
+struct FailureCase {
+    std::string arguments;
+    int code;
+    const char* error;  // the JSON error
+    const char* field;  // the control, or nullptr
+    const char* option;
+};
+
+void expectFailure(const FailureCase& c) {
+    const ProcessResult run = capillarySize(c.arguments + " --json");
+    EXPECT_EQ(run.code, c.code) << c.arguments;
+    const auto json = nlohmann::json::parse(run.out);
+    const auto orNull = [](const char* text) { return text ? nlohmann::json(text) : nlohmann::json(); };
+    EXPECT_EQ(json["error"], c.error) << c.arguments;
+    EXPECT_EQ(json["field"], orNull(c.field)) << c.arguments;
+    EXPECT_EQ(json["option"], orNull(c.option)) << c.arguments;
+}
+
+// What the Calculate command finds keeps its own message.
+TEST(CapillarySize, CalculateChecksKeepTheirMessages) {
+    const FailureCase cases[] = {
+        {"--capacity 1", 1, "Data is not complete. ", "Cmbrt", "--refrigerant"},
+        {kFirstExample + " --circuits 0", 1, "Data is not complete. ", "Txtcircuit", "--circuits"},
+        {kMetricExample + " --condensing 24.9", 1,
+         "Valid Range Is 25 to 65 C.please insert correct data. ", "Txtct", "--condensing"},
+        {kFirstExample + " --max-dp .", 1, "Data is not complete. ", "Cmbdpd", "--max-dp"},
+        {kFirstExample + " --evaporating -", 1, "Data is not complete. ", "Txtet", "--evaporating"},
         {kFirstExample + " --capacity 10 --condensing 120 --max-dp 1", 2,
-         "There is not any pipe size with this data.", nullptr},
-        {kFirstExample + " --evaporating 105", 2, "There is not any pipe size with this data.",
-         nullptr},
-        {kFirstExample + " --units kelvin", 64, nullptr, nullptr},
-        {kFirstExample + " --colour", 64, nullptr, nullptr},
+         "There is not any pipe size with this data.", nullptr, nullptr},
     };
-    for (const Case& c : cases) {
-        const ProcessResult run = capillarySize(c.arguments + " --json");
-        EXPECT_EQ(run.code, c.code) << c.arguments;
-        if (!c.error) {
-            EXPECT_NE(run.out.find("Usage: capillary-size"), std::string::npos) << run.out;
-            continue;
-        }
-        const auto json = nlohmann::json::parse(run.out);
-        EXPECT_EQ(json["error"], c.error) << c.arguments;
-        EXPECT_EQ(json["field"], c.field ? nlohmann::json(c.field) : nlohmann::json()) << c.arguments;
+    for (const FailureCase& c : cases) expectFailure(c);
+}
+
+// What the window's typing checks would empty or change is refused before any sizing.
+TEST(CapillarySize, RejectsWhatTheWindowCouldNotHold) {
+    const FailureCase cases[] = {
+        {kFirstExample + " --capacity 12", 1,
+         "--capacity 12: above 10 tons, the largest capacity (Valid Range Is 1 to 10 Ton)",
+         "Txtcapacity", "--capacity"},
+        {kMetricExample + " --capacity 36", 1,
+         "--capacity 36: above 35 kW, the largest capacity (Valid Range Is 1 to 35 KW)",
+         "Txtcapacity", "--capacity"},
+        {kFirstExample + " --subcooling '10 F'", 1,
+         "--subcooling 10 F: not a number (Valid Range Is 0 to 20 F)", "Txtsc", "--subcooling"},
+        {kFirstExample + " --evaporating -40.5", 1,
+         "--evaporating -40.5: below -40 F, the lowest evaporating temperature "
+         "(Valid Range Is -40 to 55 F)",
+         "Txtet", "--evaporating"},
+        {kMetricExample + " --evaporating 13", 1,
+         "--evaporating 13: above 12 C, the highest evaporating temperature "
+         "(Valid Range Is -40 to 12 C)",
+         "Txtet", "--evaporating"},
+        {kFirstExample + " --condensing 151", 1,
+         "--condensing 151: above 150 F, the highest condensing temperature "
+         "(Valid Range Is 80 to 150 F)",
+         "Txtct", "--condensing"},
+        {kMetricExample + " --subcooling 11", 1,
+         "--subcooling 11: above 10 K, the largest subcooling (Valid Range Is 0 to 10 C)", "Txtsc",
+         "--subcooling"},
+        {kFirstExample + " --capacity -1", 1,
+         "--capacity -1: the capacity field takes no minus sign (Valid Range Is 1 to 10 Ton)",
+         "Txtcapacity", "--capacity"},
+        {kFirstExample + " --max-dp -3", 1, "--max-dp -3: the pressure drop field takes no minus sign",
+         "Cmbdpd", "--max-dp"},
+        {kFirstExample + " --circuits 1.5", 1, "--circuits 1.5: not a whole number of circuits",
+         "Txtcircuit", "--circuits"},
+        {kFirstExample + " --circuits -1", 1,
+         "--circuits -1: the number of circuits field takes no minus sign", "Txtcircuit",
+         "--circuits"},
+        {kFirstExample + " --superheat warm", 1, "--superheat warm: not a number", "Txtsh",
+         "--superheat"},
+        {kFirstExample + " --refrigerant R410A", 1,
+         "--refrigerant R410A: not a known refrigerant; choose R22, R134a, R407C or R404A", "Cmbrt",
+         "--refrigerant"},
+        {kFirstExample + " --refrigerant r22", 1,
+         "--refrigerant r22: not a known refrigerant; choose R22, R134a, R407C or R404A", "Cmbrt",
+         "--refrigerant"},
+        {kFirstExample + " --refrigerant 'R22 '", 1,
+         "--refrigerant \"R22 \": not a known refrigerant; choose R22, R134a, R407C or R404A",
+         "Cmbrt", "--refrigerant"},
+    };
+    for (const FailureCase& c : cases) expectFailure(c);
+    // The limits themselves and a whole count written with a point stand.
+    EXPECT_EQ(capillarySize(kFirstExample + " --capacity 10 --circuits 2.").code, 0);
+}
+
+TEST(CapillarySize, UsageErrors) {
+    for (const std::string& arguments :
+         {kFirstExample + " --units kelvin", kFirstExample + " --colour",
+          kFirstExample + " --jobs 2", std::string("--batch - --json"),
+          std::string("--batch - --bores"), std::string("--batch - --capacity 1"),
+          std::string("--batch - --jobs 0")}) {
+        const ProcessResult run = capillarySize(arguments + " </dev/null");
+        EXPECT_EQ(run.code, 64) << arguments;
+        EXPECT_EQ(run.out.find("rows:"), std::string::npos) << arguments;  // nothing was sized
     }
 }
 
 TEST(CapillarySize, TextModeNamesTheFieldOnError) {
     const ProcessResult run = capillarySize(kFirstExample + " --circuits x");
     EXPECT_EQ(run.code, 1);
-    EXPECT_EQ(run.out, "error: Data is not complete. \nfield: Txtcircuit (--circuits)\n");
+    EXPECT_EQ(run.out,
+              "error: --circuits x: not a number\nfield: Txtcircuit (--circuits)\n");
 }
 
 TEST(CapillarySize, HelpAndVersion) {
@@ -114,17 +188,60 @@ TEST(CapillarySize, HelpAndVersion) {
 }
 
 TEST(CapillarySize, BatchFromStandardInput) {
-    const ProcessResult run = capillarySize(
-        "--batch - <<'EOF'\n"
-        "refrigerant,capacity,evaporating,condensing,subcooling,max_dp,circuits\n"
-        "R22,1,40,110,10,10,2\n"
-        "EOF\n");
+    const ProcessResult run = runShell(
+        "printf 'refrigerant,capacity,evaporating,condensing,subcooling,max_dp,circuits\\n"
+        "R22,1,40,110,10,10,2\\n' | " CAPILLARY_SIZE_PATH " --batch -");
     EXPECT_EQ(run.code, 0);
     EXPECT_EQ(run.out,
               "refrigerant,capacity,evaporating,condensing,subcooling,max_dp,circuits,line_size,"
               "velocity,length,total_pressure_drop,actual_pressure_drop,error\n"
-              "R22,1,40,110,10,10,2,0.07,13.11,23.0,130,5.6,\n");
+              "R22,1,40,110,10,10,2,0.07,13.11,23.0,130,5.6,\n"
+              "1 row: 1 sized, 0 no bore, 0 rejected\n");
     EXPECT_EQ(capillarySize("--batch /nonexistent/designs.csv").code, 1);
+}
+
+// A consumer reading a live pipe sees each row as soon as it is sized, while the batch's input
+// is still open.
+TEST(CapillarySize, BatchRowsReachALivePipeAtOnce) {
+    int toSizer[2], fromSizer[2];
+    ASSERT_EQ(pipe(toSizer), 0);
+    ASSERT_EQ(pipe(fromSizer), 0);
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        dup2(toSizer[0], STDIN_FILENO);
+        dup2(fromSizer[1], STDOUT_FILENO);
+        for (int fd : {toSizer[0], toSizer[1], fromSizer[0], fromSizer[1]}) close(fd);
+        execl(CAPILLARY_SIZE_PATH, CAPILLARY_SIZE_PATH, "--batch", "-", static_cast<char*>(nullptr));
+        _exit(127);
+    }
+    close(toSizer[0]);
+    close(fromSizer[1]);
+    std::string seen;
+    // Waits up to a second for `text` to arrive on the sizer's output.
+    const auto arrives = [&](const std::string& text) {
+        for (pollfd ready{fromSizer[0], POLLIN, 0}; seen.find(text) == std::string::npos;) {
+            if (poll(&ready, 1, 1000) <= 0) return false;
+            char buffer[4096];
+            const ssize_t n = read(fromSizer[0], buffer, sizeof buffer);
+            if (n <= 0) return false;
+            seen.append(buffer, static_cast<std::size_t>(n));
+        }
+        return true;
+    };
+    const std::string header =
+        "refrigerant,capacity,evaporating,condensing,subcooling,max_dp,circuits\n";
+    ASSERT_EQ(write(toSizer[1], header.data(), header.size()), ssize_t(header.size()));
+    EXPECT_TRUE(arrives("actual_pressure_drop,error\n")) << seen;
+    for (const std::string row : {"R22,1,40,110,10,10,1\n", "R22,1,40,110,10,10,2\n"}) {
+        ASSERT_EQ(write(toSizer[1], row.data(), row.size()), ssize_t(row.size()));
+        EXPECT_TRUE(arrives(row.substr(0, row.size() - 1) + ",0.0")) << seen;
+    }
+    close(toSizer[1]);
+    int status = 0;
+    waitpid(child, &status, 0);
+    close(fromSizer[0]);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
 }
 
 // A Metric design saved by the window: 3.5 kW, 5 °C, 45 °C, 5 K, 2.04 bar/m, one circuit.
@@ -175,6 +292,32 @@ TEST_F(CapillarySizeProjectFile, RefusesFilesItCannotOpen) {
     EXPECT_EQ(missing.code, 1);
     EXPECT_EQ(nlohmann::json::parse(missing.out)["error"],
               "Cannot open cold.cqz: the file does not exist.");
+}
+
+// Saved values no typing check saw: a march no real tube could follow finds no bore.
+TEST_F(CapillarySizeProjectFile, ImpossibleDesignsFindNoBore) {
+    struct Case {
+        const char *refrigerant, *evaporating, *condensing, *subcooling, *unit;
+    };
+    for (const auto& [refrigerant, et, ct, sc, unit] : {Case{"R22", "40", "110", "-1000", "0"},
+                                                        Case{"R22", "230", "268", "40", "0"},
+                                                        Case{"R404A", "40", "110", "10", "1"}}) {
+        std::string design = kMetricProject;
+        const auto replaceLine = [&](int line, const std::string& text) {
+            std::size_t at = 0;
+            for (int i = 1; i < line; ++i) at = design.find("\r\n", at) + 2;
+            design.replace(at, design.find("\r\n", at) - at, text);
+        };
+        replaceLine(1, "\"" + std::string(refrigerant) + "\"");
+        replaceLine(3, "\"" + std::string(et) + "\"");
+        replaceLine(4, "\"" + std::string(ct) + "\"");
+        replaceLine(6, "\"" + std::string(sc) + "\"");
+        replaceLine(23, unit);
+        const auto path = write("impossible.cqz", design);
+        const ProcessResult run = capillarySize("'" + path.string() + "'");
+        EXPECT_EQ(run.code, 2) << et << " " << ct << " " << sc;
+        EXPECT_EQ(run.out, "error: There is not any pipe size with this data.\n") << run.out;
+    }
 }
 
 TEST_F(CapillarySizeProjectFile, DesignOptionsDoNotMixWithAFile) {
