@@ -45,10 +45,17 @@ ReportData reportData(const ReportRequest& request, const ProjectRecord& record,
     return data;
 }
 
+void ignoreQtNotes(QtMsgType type, const QMessageLogContext&, const QString& message) {
+    if (type == QtFatalMsg) std::fprintf(stderr, "%s\n", message.toLocal8Bit().constData());
+}
+
 }  // namespace
 
 bool writeReport(const ReportRequest& request, const ProjectRecord& record,
                  const OpenedDesign& design, const SizingRun& run, std::FILE* err) {
+    // Qt's notes about a headless session (no runtime folder, say) are no business of a
+    // script; what fails is reported below in the sizer's own words.
+    qInstallMessageHandler(ignoreQtNotes);
     // The page is drawn with the GUI library's fonts but needs no screen.
     qputenv("QT_QPA_PLATFORM", "offscreen");
     int argc = 1;
@@ -56,9 +63,9 @@ bool writeReport(const ReportRequest& request, const ProjectRecord& record,
     char* argv[] = {programName, nullptr};
     QGuiApplication application(argc, argv);
     const Frmplot sheet(reportData(request, record, design, run));
-    if (!WriteReportPdf(sheet, q(request.pdfFile))) {
-        std::fprintf(err, "capillary-size: cannot write the report to %s\n",
-                     request.pdfFile.c_str());
+    if (const std::optional<QString> failure = writeReportPdf(sheet, q(request.pdfFile))) {
+        std::fprintf(err, "capillary-size: Cannot write report %s: %s.\n", request.pdfFile.c_str(),
+                     failure->toLocal8Bit().constData());
         return false;
     }
     return true;

@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <fstream>
 #include <initializer_list>
+#include <iterator>
 #include <string>
 
 #include <unistd.h>
@@ -76,9 +77,12 @@ TEST_F(CapillarySizeReport, WritesTheSizedDesignWithTheFilesHeading) {
     const auto design = write("cabinet design.cqz", project("10"));
     const auto out = pdf("report out.pdf");
     const ProcessResult sized =
-        capillarySize(quoted(design) + " --report " + quoted(out) + " --project 'Cabinet 4'");
+        runShell("env -u XDG_RUNTIME_DIR " + std::string(CAPILLARY_SIZE_PATH) + " " +
+                 quoted(design) + " --report " + quoted(out) + " --project 'Cabinet 4' 2>&1 >/dev/null");
     EXPECT_EQ(sized.code, 0);
-    EXPECT_NE(sized.out.find("Line Size : 0.09 Inch Copper Tube Inside diameter"),
+    EXPECT_EQ(sized.out, "");  // nothing at all on standard error
+    EXPECT_NE(capillarySize(quoted(design)).out.find(
+                  "Line Size : 0.09 Inch Copper Tube Inside diameter"),
               std::string::npos);
     ASSERT_TRUE(std::filesystem::exists(out));
     if (!havePoppler()) GTEST_SKIP() << "pdftotext and pdfinfo (poppler-utils) are not installed";
@@ -107,13 +111,38 @@ TEST_F(CapillarySizeReport, DesignWithoutABoreGetsEmptyResults) {
     EXPECT_EQ(text.find("0.09"), std::string::npos);
 }
 
+// Under a file-size limit the report cannot be finished; the old report must stay whole.
+TEST_F(CapillarySizeReport, AnUnfinishedReportLeavesTheOldOne) {
+    const auto design = write("cabinet.cqz", project("10"));
+    const auto old = write("report.pdf", "%PDF-1.4 the report of last week\n");
+    const ProcessResult limited = runShell("ulimit -f 16; " + std::string(CAPILLARY_SIZE_PATH) +
+                                           " " + quoted(design) + " --report " + quoted(old));
+    EXPECT_EQ(limited.code, 1);
+    EXPECT_NE(limited.out.find("Cannot write report " + old.string() + ": File too large.\n"),
+              std::string::npos)
+        << limited.out;
+    std::ifstream kept(old, std::ios::binary);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(kept), {}),
+              "%PDF-1.4 the report of last week\n");
+    // No temporary file is left beside it.
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(old.parent_path()), {}), 2);
+}
+
 TEST_F(CapillarySizeReport, FailuresAreReported) {
     const auto design = write("cabinet.cqz", project("10"));
     const ProcessResult unwritable =
         capillarySize(quoted(design) + " --report " + quoted(pdf("missing/folder/out.pdf")));
     EXPECT_EQ(unwritable.code, 1);
-    EXPECT_NE(unwritable.out.find("capillary-size: cannot write the report to "),
-              std::string::npos);
+    EXPECT_NE(unwritable.out.find("capillary-size: Cannot write report " +
+                                  pdf("missing/folder/out.pdf").string() +
+                                  ": No such file or directory.\n"),
+              std::string::npos)
+        << unwritable.out;
+    const ProcessResult full = capillarySize(quoted(design) + " --report /dev/full");
+    EXPECT_EQ(full.code, 1);
+    EXPECT_NE(full.out.find("Cannot write report /dev/full: No space left on device.\n"),
+              std::string::npos)
+        << full.out;
 
     const auto rejected = write("rejected.cqz", project("10", "abc"));
     const ProcessResult refused =

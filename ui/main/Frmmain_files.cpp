@@ -3,7 +3,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLabel>
-#include <QSaveFile>
 
 #include <filesystem>
 #include <optional>
@@ -14,6 +13,7 @@
 #include "io/project_design.h"
 #include "io/project_file_reader.h"
 #include "io/project_file_writer.h"
+#include "ui/common/complete_file.h"
 #include "ui/main/Mdlclear.h"
 #include "ui/main/Mdlerror.h"
 #include "ui/platform/platform_services.h"
@@ -35,19 +35,6 @@ std::optional<QString> toOptionalQString(const std::optional<std::string>& text)
     return toQString(*text);
 }
 
-// Unbuffered, so a short write (a full disk, a file-size limit) shows here and not as a
-// commit that succeeds with half a file; each short write is retried to learn the reason.
-bool writeAll(QSaveFile& file, const std::string& bytes) {
-    qint64 written = 0;
-    const auto size = static_cast<qint64>(bytes.size());
-    while (written < size) {
-        const qint64 n = file.write(bytes.data() + written, size - written);
-        if (n <= 0) return false;
-        written += n;
-    }
-    return true;
-}
-
 void setComboText(QComboBox* combo, const QString& text) {
     combo->setCurrentIndex(-1);
     combo->setEditText(text);
@@ -56,28 +43,25 @@ void setComboText(QComboBox* combo, const QString& text) {
 }  // namespace
 
 void Frmmain::Frmmain_save_Click() {
-    const auto fileName = services_.chooseFileToSave(this, {lastFileName_, kProjectFilter});
+    const auto fileName = services_.chooseFileToSave(this, {lastFileName_, kProjectFilter, {}});
     if (fileName) saveProjectFile(*fileName);
 }
 
 void Frmmain::Frmmain_open_Click() {
-    const auto fileName = services_.chooseFileToOpen(this, {lastFileName_, kProjectFilter});
+    const auto fileName = services_.chooseFileToOpen(this, {lastFileName_, kProjectFilter, {}});
     if (fileName) openProjectFile(*fileName);
 }
 
 bool Frmmain::saveProjectFile(const QString& fileName) {
     lastFileName_ = fileName;
     const std::string bytes = projectFileBytes(currentProjectRecord());
-    // The old file is replaced only once the new one is completely written.
-    QSaveFile target(fileName);
-    const bool saved = target.open(QIODevice::WriteOnly | QIODevice::Unbuffered) &&
-                       writeAll(target, bytes) && target.commit();
-    if (!saved) {
-        Mdlerror::ShowMessage(services_, this,
-                              QStringLiteral("Cannot save %1: %2.")
-                                  .arg(QFileInfo(fileName).fileName(), target.errorString()));
+    const std::optional<QString> failure = writeCompleteFile(fileName, bytes);
+    if (failure) {
+        Mdlerror::ShowMessage(
+            services_, this,
+            QStringLiteral("Cannot save %1: %2.").arg(QFileInfo(fileName).fileName(), *failure));
     }
-    return saved;
+    return !failure;
 }
 
 bool Frmmain::openProjectFile(const QString& fileName) {

@@ -23,11 +23,13 @@ struct MessageRequest {
     QMessageBox::StandardButtons buttons = QMessageBox::Ok;
 };
 
-// A file dialog as the program asks for it: where it starts and its one filter entry, such as
-// "tolmerk capillary tube design(*.cqz)".
+// A file dialog as the program asks for it: where it starts, its one filter entry, such as
+// "tolmerk capillary tube design(*.cqz)", and the extension a save dialog adds to a name typed
+// without one (none when empty).
 struct FileDialogRequest {
     QString startName;
     QString filter;
+    QString defaultSuffix;
 };
 
 // Everything the windows need from the desktop beyond their own widgets, behind one seam so
@@ -47,14 +49,14 @@ class PlatformServices {
     virtual void endProgram() = 0;
 
     // The file chosen in the system's open or save dialog, exactly as the dialog returned it;
-    // none when the user cancelled.
+    // none when the user cancelled. The save dialog asks before an existing file is replaced.
     virtual std::optional<QString> chooseFileToOpen(QWidget* parent,
                                                     const FileDialogRequest& request) = 0;
     virtual std::optional<QString> chooseFileToSave(QWidget* parent,
                                                     const FileDialogRequest& request) = 0;
 
-    // Shows the system printer dialog for `printer`, which keeps what the user chose; false
-    // when the user cancelled.
+    // Shows the system printer dialog for `printer`, which keeps what the user chose for the
+    // next print; it prints nothing. False when the user cancelled.
     virtual bool setUpPrinter(QWidget* parent, QPrinter& printer) = 0;
 
     // Opens a web address in the user's browser, without waiting for it.

@@ -5,11 +5,25 @@
 #include <QDialog>
 #include <QFileDialog>
 #include <QPainter>
+#include <QDialogButtonBox>
 #include <QPrintDialog>
+#include <QPushButton>
 #include <QPrinter>
 #include <QUrl>
 
 namespace capillary {
+
+// The system dialog offers to "Print"; here it only sets the printer up for later.
+std::unique_ptr<QPrintDialog> makePrinterSetupDialog(QPrinter& printer, QWidget* parent) {
+    auto dialog = std::make_unique<QPrintDialog>(&printer, parent);
+    dialog->setWindowTitle(QStringLiteral("Print Setup"));
+    for (auto* buttons : dialog->findChildren<QDialogButtonBox*>()) {
+        if (QPushButton* confirm = buttons->button(QDialogButtonBox::Ok)) {
+            confirm->setText(QStringLiteral("OK"));
+        }
+    }
+    return dialog;
+}
 
 void QtPlatformServices::showMessage(QWidget* parent, const MessageRequest& request) {
     QMessageBox box(request.icon, request.title, request.text, request.buttons, parent);
@@ -33,11 +47,16 @@ std::optional<QString> chosen(const QString& fileName) {
 
 }  // namespace
 
-// No overwrite question: saving replaces the file of the chosen name, as it always has.
+// The dialog adds the default extension itself, so that it asks about replacing the file
+// that will really be written.
 std::optional<QString> QtPlatformServices::chooseFileToSave(QWidget* parent,
                                                             const FileDialogRequest& request) {
-    return chosen(QFileDialog::getSaveFileName(parent, {}, request.startName, request.filter,
-                                               nullptr, QFileDialog::DontConfirmOverwrite));
+    QFileDialog dialog(parent, {}, request.startName, request.filter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setDefaultSuffix(request.defaultSuffix);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+    return chosen(dialog.selectedFiles().constFirst());
 }
 
 std::optional<QString> QtPlatformServices::chooseFileToOpen(QWidget* parent,
@@ -46,8 +65,8 @@ std::optional<QString> QtPlatformServices::chooseFileToOpen(QWidget* parent,
 }
 
 bool QtPlatformServices::setUpPrinter(QWidget* parent, QPrinter& printer) {
-    QPrintDialog dialog(&printer, parent);
-    return dialog.exec() == QDialog::Accepted;
+    const std::unique_ptr<QPrintDialog> dialog = makePrinterSetupDialog(printer, parent);
+    return dialog->exec() == QDialog::Accepted;
 }
 
 void QtPlatformServices::openWebAddress(const QUrl& address) {

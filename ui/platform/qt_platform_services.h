@@ -1,8 +1,16 @@
 #pragma once
 
+#include <memory>
+
 #include "ui/platform/platform_services.h"
 
+class QPrintDialog;
+
 namespace capillary {
+
+// The system's printer dialog as Print Setup shows it: it chooses the printer and its settings
+// for the next print, and its confirm button reads "OK".
+std::unique_ptr<QPrintDialog> makePrinterSetupDialog(QPrinter& printer, QWidget* parent);
 
 // The real desktop: Qt message boxes and dialogs, the application's event loop, the system's
 // file and printer dialogs and its web browser.

@@ -52,18 +52,13 @@ bool RecordingPlatformServices::setUpPrinter(QWidget*, QPrinter& printer) {
 namespace capillary {
 
 bool RecordingPlatformServices::printPage(QPrinter& printer, const PagePainter& paint) {
-    printedTo.push_back(printer.outputFileName().isEmpty() ? printer.printerName()
-                                                           : printer.outputFileName());
+    printedTo.push_back(printer.printerName());
     if (!printSucceeds) return false;
     const QRectF printable(QPointF(0, 0),
                            printer.pageLayout().paintRectPixels(printer.resolution()).size());
+    lastPage = QPicture();
     QPainter painter;
-    if (printer.outputFileName().isEmpty()) {
-        lastPage = QPicture();
-        if (!painter.begin(&lastPage)) return false;
-    } else if (!painter.begin(&printer)) {
-        return false;
-    }
+    if (!painter.begin(&lastPage)) return false;
     paint(painter, printable);
     return painter.end();
 }

@@ -44,12 +44,11 @@ class RecordingPlatformServices final : public PlatformServices {
     // closed through its close box.
     std::function<void(QDialog&)> onDialog;
 
-    // A printer that writes a file (a PDF) really gets the page, so tests can read it back;
-    // for any other the page is painted into `lastPage`. With `printSucceeds` false every print
-    // fails, as a broken printer would, and nothing is painted.
+    // The page is painted into `lastPage`. With `printSucceeds` false every print fails, as a
+    // broken printer would, and nothing is painted.
     bool printPage(QPrinter& printer, const PagePainter& paint) override;
     bool printSucceeds = true;
-    std::vector<QString> printedTo;  // the output file, or else the printer name, of each print
+    std::vector<QString> printedTo;  // the printer name of each print
     QPicture lastPage;
 };
 

@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <QPen>
 #include <QRectF>
+#include <QStringList>
 #include <QTextLayout>
 #include <QTextOption>
 
@@ -117,45 +118,63 @@ QString withLeader(std::string_view text, int fullStops) {
 constexpr std::size_t kElementCount = kElements.size();
 static_assert(kElements.back().name == "Text3", "every element of the sheet is listed");
 
-void drawLine(QPainter& painter, const QFont& font, const QString& text, const QRectF& box,
+void drawLine(QPainter& painter, const QFont& font, const QString& line, const QRectF& box,
               bool centredVertically) {
     const QFontMetricsF metrics(font);
     const double top = centredVertically
                            ? box.top() + (box.height() - metrics.ascent() - metrics.descent()) / 2
                            : box.top();
     painter.setFont(font);
-    painter.drawText(QPointF(box.left(), top + metrics.ascent()),
-                     FittingPrefix(text, font, box.width()));
+    painter.drawText(QPointF(box.left(), top + metrics.ascent()), line);
 }
 
-// Lays the note out in lines that fit the box, keeping its own line breaks; lines that would
-// fall below the box are left out rather than drawn over what follows.
-void drawNote(QPainter& painter, const QFont& font, const QString& text, const QRectF& box) {
+// A value too long for its box ends in "…" where it is cut, so the cut shows.
+QString elided(const QString& text, const QFont& font, double width) {
+    return QFontMetricsF(font).elidedText(text, Qt::ElideRight, width);
+}
+
+// The note as the lines it wraps into at `width`, keeping its own line breaks.
+QStringList wrappedLines(const QString& text, const QFont& font, double width) {
     QString note = text;
     note.replace(QLatin1String("\r\n"), QLatin1String("\n"));
     note.replace(QLatin1Char('\r'), QLatin1Char('\n'));
     QTextOption option;
     option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
-    double y = box.top();
+    QStringList lines;
     for (const QString& paragraph : note.split(QLatin1Char('\n'))) {
+        if (paragraph.isEmpty()) {
+            lines << QString();
+            continue;
+        }
         QTextLayout layout(paragraph, font);
         layout.setTextOption(option);
         layout.beginLayout();
-        int placed = 0;
-        bool full = false;
         for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
-            line.setLineWidth(box.width());
-            if (y + line.height() > box.bottom() + 0.5) {
-                full = true;
-                break;
-            }
-            line.setPosition(QPointF(0, y - box.top()));
-            y += line.height();
-            ++placed;
+            line.setLineWidth(width);
+            QString wrapped = paragraph.mid(line.textStart(), line.textLength());
+            while (wrapped.endsWith(QLatin1Char(' '))) wrapped.chop(1);  // where it wrapped
+            lines << wrapped;
         }
         layout.endLayout();
-        for (int i = 0; i < placed; ++i) layout.lineAt(i).draw(&painter, box.topLeft());
-        if (full) return;
+    }
+    return lines;
+}
+
+// Lays the note out in lines that fit the box; when more lines follow than the box holds, the
+// last one shown ends in "…" rather than the rest being dropped without a mark.
+void drawNote(QPainter& painter, const QFont& font, const QString& text, const QRectF& box) {
+    const QStringList lines = wrappedLines(text, font, box.width());
+    const QFontMetricsF metrics(font);
+    const auto fitting = static_cast<qsizetype>((box.height() + 0.5) / metrics.lineSpacing());
+    const qsizetype shown = std::min(lines.size(), fitting);
+    for (qsizetype i = 0; i < shown; ++i) {
+        QString line = lines[i];
+        if (i == shown - 1 && shown < lines.size()) {
+            line = elided(line + QChar(0x2026), font, box.width());  // more lines follow
+        }
+        const QRectF row(box.left(), box.top() + i * metrics.lineSpacing(), box.width(),
+                         metrics.lineSpacing());
+        drawLine(painter, font, line, row, false);
     }
 }
 
@@ -270,8 +289,10 @@ void Frmplot::paint(QPainter& painter, const QRectF& target) const {
         const QString& text = texts_[i];
         switch (e.kind) {
             case Kind::Caption:
+                // Full-stop leaders are meant to run to the box's end and stop there.
                 painter.setPen(Qt::black);
-                drawLine(painter, font(e.face), text, box, false);
+                drawLine(painter, font(e.face), FittingPrefix(text, font(e.face), box.width()),
+                         box, false);
                 break;
             case Kind::Value:
             case Kind::MultiLineValue: {
@@ -281,7 +302,8 @@ void Frmplot::paint(QPainter& painter, const QRectF& target) const {
                 painter.setPen(Qt::black);
                 const QRectF inner = textArea(e);
                 if (e.kind == Kind::Value) {
-                    drawLine(painter, font(e.face), text, inner, true);
+                    drawLine(painter, font(e.face), elided(text, font(e.face), inner.width()),
+                             inner, true);
                 } else {
                     drawNote(painter, font(e.face), text, inner);
                 }

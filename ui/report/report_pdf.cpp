@@ -1,28 +1,44 @@
 #include "ui/report/report_pdf.h"
 
+#include <QBuffer>
 #include <QMarginsF>
-#include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QRectF>
 
+#include "ui/common/complete_file.h"
+#include "ui/product_info.h"
 #include "ui/report/Frmplot.h"
 
 namespace capillary {
 
-bool WriteReportPdf(const Frmplot& sheet, const QString& fileName) {
-    QPdfWriter writer(fileName);
-    writer.setResolution(1200);
-    writer.setTitle(QStringLiteral("Capillary tube report"));
-    writer.setCreator(QStringLiteral("Tolmerk Capillary Tube Design"));
-    writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
-                                     QMarginsF(0.25, 0.25, 0.25, 0.25), QPageLayout::Inch));
-    QPainter painter;
-    if (!painter.begin(&writer)) return false;
-    sheet.paint(painter, QRectF(QPointF(0, 0),
-                                writer.pageLayout().paintRectPixels(writer.resolution()).size()));
-    return painter.end();
+QPageLayout defaultReportPageLayout() {
+    return QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+                       QMarginsF(0.25, 0.25, 0.25, 0.25), QPageLayout::Inch);
+}
+
+// Drawn into memory first: a page is small, and the file is then written as a whole.
+QByteArray renderReportPdf(const Frmplot& sheet, const QPageLayout& layout) {
+    QByteArray pdf;
+    QBuffer buffer(&pdf);
+    buffer.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter writer(&buffer);
+        writer.setResolution(1200);
+        writer.setTitle(QStringLiteral("Capillary tube report"));
+        writer.setCreator(kProductTitle);
+        writer.setPageLayout(layout);
+        QPainter painter(&writer);
+        sheet.paint(painter,
+                    QRectF(QPointF(0, 0), writer.pageLayout().paintRectPixels(writer.resolution()).size()));
+    }
+    return pdf;
+}
+
+std::optional<QString> writeReportPdf(const Frmplot& sheet, const QString& fileName,
+                                      const QPageLayout& layout) {
+    return writeCompleteFile(fileName, renderReportPdf(sheet, layout));
 }
 
 }  // namespace capillary

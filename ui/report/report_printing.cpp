@@ -1,6 +1,7 @@
 #include "ui/report/report_printing.h"
 
 #include <QComboBox>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
@@ -10,6 +11,7 @@
 #include "ui/main/Mdlerror.h"
 #include "ui/platform/platform_services.h"
 #include "ui/report/Frmplot.h"
+#include "ui/report/report_pdf.h"
 
 namespace capillary {
 namespace {
@@ -19,6 +21,12 @@ constexpr const char* kPdfFilter = "PDF document (*.pdf)";
 bool printsToFile(const QPrinter& printer) {
     return printer.outputFormat() == QPrinter::PdfFormat || printer.printerName().isEmpty() ||
            !printer.isValid();
+}
+
+// A name typed without an extension is meant as a PDF.
+QString withPdfSuffix(const QString& fileName) {
+    if (!QFileInfo(fileName).suffix().isEmpty()) return fileName;
+    return fileName + QStringLiteral(".pdf");
 }
 
 }  // namespace
@@ -50,27 +58,25 @@ PrintOutcome PrintReportSheet(PlatformServices& services, QPrinter& printer, QWi
     if (!printsToFile(printer)) {
         const bool printed = services.printPage(printer, paint);
         return {printed ? PrintOutcome::Status::Printed : PrintOutcome::Status::Failed,
-                printer.printerName(), false};
+                printer.printerName(), false, {}};
     }
-    const std::optional<QString> fileName = services.chooseFileToSave(
-        parent, FileDialogRequest{printer.outputFileName(), QString::fromLatin1(kPdfFilter)});
-    if (!fileName) return {PrintOutcome::Status::Cancelled, {}, true};
-    // A printer of its own, so that the one chosen with Print Setup stays as it was.
-    QPrinter pdf(QPrinter::HighResolution);
-    pdf.setOutputFormat(QPrinter::PdfFormat);
-    pdf.setPageLayout(printer.pageLayout());
-    pdf.setDocName(QStringLiteral("Capillary tube report"));
-    pdf.setOutputFileName(*fileName);
-    const bool written = services.printPage(pdf, paint);
-    return {written ? PrintOutcome::Status::Printed : PrintOutcome::Status::Failed, *fileName,
-            true};
+    const std::optional<QString> chosen = services.chooseFileToSave(
+        parent, FileDialogRequest{printer.outputFileName(), QString::fromLatin1(kPdfFilter),
+                                  QStringLiteral("pdf")});
+    if (!chosen) return {PrintOutcome::Status::Cancelled, {}, true, {}};
+    const QString fileName = withPdfSuffix(*chosen);
+    // On the page set up for the printer; the printer itself stays as it was.
+    const std::optional<QString> failure = writeReportPdf(sheet, fileName, printer.pageLayout());
+    if (failure) return {PrintOutcome::Status::Failed, fileName, true, *failure};
+    return {PrintOutcome::Status::Printed, fileName, true, {}};
 }
 
 void ShowPrintFailure(PlatformServices& services, QWidget* parent, const PrintOutcome& outcome) {
     const QString text =
-        outcome.toFile
-            ? QStringLiteral("The report could not be written to %1.").arg(outcome.destination)
-            : QStringLiteral("The report could not be printed on %1.").arg(outcome.destination);
+        outcome.toFile ? QStringLiteral("The report could not be written to %1: %2.")
+                             .arg(outcome.destination, outcome.reason)
+                       : QStringLiteral("The report could not be printed on %1.")
+                             .arg(outcome.destination);
     Mdlerror::ShowMessage(services, parent, text);
 }
 

@@ -25,10 +25,13 @@ struct PrintOutcome {
     Status status = Status::Printed;
     QString destination;
     bool toFile = false;
+    QString reason;  // why a file could not be written
 };
 
 // Prints the sheet as one page on `printer`. When no printer is installed or the printer
-// chosen prints to a file, asks for a PDF file name instead; cancelling that prints nothing.
+// chosen prints to a file, asks for a PDF file name instead (".pdf" is added to a name without
+// an extension) and writes the page there, replacing an old file only by a complete new one;
+// cancelling the name prints nothing.
 PrintOutcome PrintReportSheet(PlatformServices& services, QPrinter& printer, QWidget* parent,
                               const Frmplot& sheet);
 

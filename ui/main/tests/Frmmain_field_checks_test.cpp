@@ -1,3 +1,4 @@
+#include <QImage>
 #include <QTest>
 
 #include "ui/main/tests/main_window_fixture.h"
@@ -18,10 +19,30 @@ class FrmmainFieldChecksTest : public QObject {
     void pastedTextWaitsForAKeyRelease();
     void redTurnsWhite_data();
     void redTurnsWhite();
+    void rejectedCombosAreRedAllOver();
 
   private:
     testing::MainWindowFixture fixture;
 };
+
+// The face and the drop-down button of a rejected combo are pure red, like a rejected text box;
+// only the frame, the text and the arrow are drawn in other colours.
+void FrmmainFieldChecksTest::rejectedCombosAreRedAllOver() {
+    for (const char* name : {"Cmbrt", "Cmbdpd"}) {
+        QComboBox* combo = fixture.combo(QString::fromLatin1(name));
+        setFieldBackground(combo, kFieldRed);
+        const QImage face = combo->grab().toImage();
+        int red = 0, other = 0;
+        for (int x = 3; x < face.width() - 3; ++x) {
+            const QColor pixel = face.pixelColor(x, 3);  // a row above the text and the arrow
+            ++(pixel == kFieldRed ? red : other);
+        }
+        QCOMPARE(other, 0);
+        QCOMPARE(face.pixelColor(face.width() - 4, face.height() - 4), kFieldRed);  // the button
+        setFieldBackground(combo, kFieldWhite);
+        QVERIFY(combo->grab().toImage().pixelColor(face.width() / 2, 3) != kFieldRed);
+    }
+}
 
 void FrmmainFieldChecksTest::typingLeavesText_data() {
     QTest::addColumn<UnitSystem>("unit");

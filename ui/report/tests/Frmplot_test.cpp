@@ -71,6 +71,7 @@ class FrmplotTest : public QObject {
     void longestTextsFitTheirBoxes();
     void pdfHoldsOnePageWithItsTexts();
     void pdfThatCannotBeWrittenIsReported();
+    void headingCutAtItsBoxEndsInAnEllipsis();
 };
 
 void FrmplotTest::captions_data() {
@@ -226,7 +227,7 @@ void FrmplotTest::pdfHoldsOnePageWithItsTexts() {
     const QString pdf = folder.filePath(QStringLiteral("report.pdf"));
     ReportData data = calculatedDesign();
     data.unit = UnitSystem::Metric;
-    QVERIFY(WriteReportPdf(Frmplot(data), pdf));
+    QCOMPARE(writeReportPdf(Frmplot(data), pdf), std::nullopt);
     QCOMPARE(testing::PdfPages(pdf), 1);
     const std::optional<QString> text = testing::PdfText(pdf);
     QVERIFY(text);
@@ -283,9 +284,28 @@ void FrmplotTest::pdfHoldsOnePageWithItsTexts() {
 
 void FrmplotTest::pdfThatCannotBeWrittenIsReported() {
     QTemporaryDir folder;
-    QTest::ignoreMessage(QtWarningMsg, "QPainter::begin(): Returned false");
-    QVERIFY(!WriteReportPdf(Frmplot(calculatedDesign()),
-                            folder.filePath(QStringLiteral("missing/folder/report.pdf"))));
+    const std::optional<QString> failure = writeReportPdf(
+        Frmplot(calculatedDesign()), folder.filePath(QStringLiteral("missing/folder/report.pdf")));
+    QCOMPARE(failure, std::optional<QString>(QStringLiteral("No such file or directory")));
+}
+
+// A customer or note longer than its box shows where it was cut.
+void FrmplotTest::headingCutAtItsBoxEndsInAnEllipsis() {
+    if (!testing::HavePoppler()) QSKIP("pdftotext and pdfinfo (poppler-utils) are not installed");
+    QTemporaryDir folder;
+    const QString pdf = folder.filePath(QStringLiteral("long.pdf"));
+    ReportData data = calculatedDesign();
+    data.heading.customer = QStringLiteral("Polar Cold Stores ").repeated(12) + "lastword";
+    data.heading.note = QStringLiteral("one\ntwo\nthree\nfour\nfive\nsixth line");
+    QCOMPARE(writeReportPdf(Frmplot(data), pdf), std::nullopt);
+    const std::optional<QString> text = testing::PdfText(pdf);
+    QVERIFY(text);
+    const QString ellipsis(QChar(0x2026));
+    QVERIFY(text->contains(QStringLiteral("Polar Cold Stores Polar")));
+    QVERIFY(!text->contains(QStringLiteral("lastword")));
+    QVERIFY2(text->contains(QStringLiteral("three") + ellipsis), qPrintable(*text));
+    QVERIFY(!text->contains(QStringLiteral("four")));
+    QCOMPARE(text->count(ellipsis), 2);
 }
 
 QTEST_MAIN(FrmplotTest)

@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QDir>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPrinter>
@@ -6,6 +7,7 @@
 #include <QTest>
 
 #include <functional>
+#include <optional>
 
 #include "ui/main/tests/main_window_fixture.h"
 #include "ui/report/Frmplot.h"
@@ -34,6 +36,7 @@ class FrmtitleTest : public QObject {
 
   private slots:
     void init() {
+        folder.emplace();
         fixture.open();
         // A printer that prints to a file, as when none is installed: the report asks for a
         // PDF name, which the fake file dialog answers.
@@ -51,6 +54,7 @@ class FrmtitleTest : public QObject {
     void printedReportHoldsDesignAndHeading();
     void failedPrintIsReportedAfterTheDialogCloses();
     void cancelledFileNamePrintsNothing();
+    void pdfNameWithoutExtensionGetsOne();
 
   private:
     // Runs the Print command; `inDialog` works the title dialog while it is open.
@@ -108,8 +112,12 @@ class FrmtitleTest : public QObject {
         fixture.click("Cmdcalculate");
     }
 
+    QStringList writtenPdfs() const {
+        return QDir(folder->path()).entryList({QStringLiteral("*.pdf")}, QDir::Files, QDir::Name);
+    }
+
     testing::MainWindowFixture fixture;
-    QTemporaryDir folder;
+    std::optional<QTemporaryDir> folder;  // a fresh one for each test
 };
 
 void FrmtitleTest::dialogLayoutAndKeys() {
@@ -160,28 +168,29 @@ void FrmtitleTest::headingIsKeptOnlyByOk() {
     QFETCH(bool, kept);
     const QStringList first{"Polar Cold Stores", "Cabinet 4", "glass door\nnight blind"};
     const QStringList second{"Other customer", "Other project", "other note"};
-    printWithHeading(first, folder.filePath(QStringLiteral("first.pdf")));
+    printWithHeading(first, folder->filePath(QStringLiteral("first.pdf")));
     QCOMPARE(sessionHeading(), first);
     QCOMPARE(offeredHeading(), first);
 
-    fixture.services().saveAnswers.push_back(folder.filePath(QStringLiteral("second.pdf")));
+    fixture.services().saveAnswers.push_back(folder->filePath(QStringLiteral("second.pdf")));
     print([&](QDialog& dialog) {
         typeHeading(dialog, second);
         if (!ending.isEmpty()) press(dialog, qPrintable(ending));
     });
     QCOMPARE(sessionHeading(), kept ? second : first);
     QCOMPARE(offeredHeading(), kept ? second : first);
-    QCOMPARE(fixture.services().printedTo.size(), kept ? 2u : 1u);
+    QCOMPARE(writtenPdfs(), kept ? QStringList({"first.pdf", "second.pdf"})
+                                 : QStringList({"first.pdf"}));
 }
 
 void FrmtitleTest::headingNeverEnteredBecomesEmptyText() {
     QCOMPARE(offeredHeading(), QStringList({"", "", ""}));
     QVERIFY(!fixture.session().customer.has_value());
     QVERIFY(!fixture.session().project.has_value());
-    printWithHeading({"", "", ""}, folder.filePath(QStringLiteral("empty.pdf")));
+    printWithHeading({"", "", ""}, folder->filePath(QStringLiteral("empty.pdf")));
     QCOMPARE(fixture.session().customer, std::optional<QString>(QString()));
     QCOMPARE(fixture.session().project, std::optional<QString>(QString()));
-    QCOMPARE(fixture.services().printedTo.size(), 1u);
+    QCOMPARE(writtenPdfs(), QStringList({"empty.pdf"}));
 }
 
 // A project file puts its heading into the session; the dialog then offers it.
@@ -247,11 +256,11 @@ void FrmtitleTest::sheetShowsTheWindowAsDisplayed() {
 // The whole road: type a design, Calculate, Print, give the heading, OK: one PDF page.
 void FrmtitleTest::printedReportHoldsDesignAndHeading() {
     calculate({"R22", "1", "40", "110", "10", "10", "1"});
-    const QString pdf = folder.filePath(QStringLiteral("report.pdf"));
+    const QString pdf = folder->filePath(QStringLiteral("report.pdf"));
     printWithHeading({"Polar Cold Stores", "Cabinet 4", "glass door\nnight blind"}, pdf);
     QCOMPARE(fixture.services().saveRequests.size(), 1u);
     QCOMPARE(fixture.services().saveRequests[0].filter, QStringLiteral("PDF document (*.pdf)"));
-    QCOMPARE(fixture.services().printedTo, std::vector<QString>{pdf});
+    QCOMPARE(writtenPdfs(), QStringList({"report.pdf"}));
     QVERIFY(fixture.services().messages.empty());
     // The printer chosen with Print Setup is left as it was.
     QVERIFY(fixture.window().printer().outputFileName().isEmpty());
@@ -272,8 +281,7 @@ void FrmtitleTest::printedReportHoldsDesignAndHeading() {
 }
 
 void FrmtitleTest::failedPrintIsReportedAfterTheDialogCloses() {
-    fixture.services().printSucceeds = false;
-    const QString pdf = folder.filePath(QStringLiteral("broken.pdf"));
+    const QString pdf = folder->filePath(QStringLiteral("no such folder/broken.pdf"));
     bool dialogOpen = true;
     fixture.services().onMessage = [&](const MessageRequest&) {
         dialogOpen = QApplication::activeModalWidget() != nullptr;
@@ -283,7 +291,9 @@ void FrmtitleTest::failedPrintIsReportedAfterTheDialogCloses() {
     const MessageRequest& message = fixture.services().messages[0];
     QCOMPARE(message.title, QStringLiteral("error"));
     QCOMPARE(message.icon, QMessageBox::Critical);
-    QVERIFY(message.text.contains(pdf));
+    QCOMPARE(message.text, QStringLiteral("The report could not be written to %1: No such file or "
+                                          "directory.")
+                               .arg(pdf));
     QVERIFY(!dialogOpen);
     QCOMPARE(sessionHeading(), QStringList({"Customer", "Project", ""}));
 }
@@ -294,9 +304,16 @@ void FrmtitleTest::cancelledFileNamePrintsNothing() {
         press(dialog, "Cmd1");
     });
     QCOMPARE(fixture.services().saveRequests.size(), 1u);
-    QVERIFY(fixture.services().printedTo.empty());
+    QVERIFY(writtenPdfs().isEmpty());
     QVERIFY(fixture.services().messages.empty());
     QCOMPARE(fixture.session().customer, std::optional<QString>(QStringLiteral("Customer")));
+}
+
+void FrmtitleTest::pdfNameWithoutExtensionGetsOne() {
+    printWithHeading({"Customer", "", ""}, folder->filePath(QStringLiteral("cabinet")));
+    QCOMPARE(fixture.services().saveRequests.at(0).defaultSuffix, QStringLiteral("pdf"));
+    QCOMPARE(writtenPdfs(), QStringList({"cabinet.pdf"}));
+    QVERIFY(fixture.services().messages.empty());
 }
 
 QTEST_MAIN(FrmtitleTest)
