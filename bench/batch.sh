@@ -1,11 +1,13 @@
 #!/usr/bin/env bash
-# Times capillary-size --batch over generated design rows (default 100000).
+# Times capillary-size --batch over generated design rows (default 100000), on one thread and
+# on every hardware thread, in the same run so that the two figures compare.
 # Usage: bench/batch.sh [ROWS]
 set -euo pipefail
 cd "$(dirname "$0")/.."
 rows=${1:-100000}
 input=$(mktemp --suffix=.csv)
-trap 'rm -f "$input"' EXIT
+output=$(mktemp --suffix=.csv)
+trap 'rm -f "$input" "$output"' EXIT
 
 awk -v rows="$rows" 'BEGIN {
   split("R22 R134a R407C R404A", refrigerant, " ")
@@ -15,7 +17,16 @@ awk -v rows="$rows" 'BEGIN {
            80 + i % 71, i % 21, (i % 15) + 1, i % 4 + 1
 }' > "$input"
 
-start=$(date +%s.%N)
-build/bin/capillary-size --batch "$input" > /dev/null
-end=$(date +%s.%N)
-awk -v rows="$rows" -v s="$start" -v e="$end" 'BEGIN { printf "%d rows in %.3f s\n", rows, e - s }'
+seconds() {  # runs the batch with the given options; prints the wall time in seconds
+  local start end
+  start=$(date +%s.%N)
+  build/bin/capillary-size --batch "$input" "$@" > "$output" 2>/dev/null || true
+  end=$(date +%s.%N)
+  awk -v s="$start" -v e="$end" 'BEGIN { printf "%.3f", e - s }'
+}
+
+one=$(seconds --jobs 1)
+all=$(seconds)
+awk -v rows="$rows" -v one="$one" -v all="$all" -v threads="$(nproc)" 'BEGIN {
+  printf "%d rows: %.3f s on 1 thread, %.3f s on %d threads (%.2fx)\n", rows, one, all, threads, one / all
+}'
