@@ -14,9 +14,9 @@ using namespace capillary;
 void SizeFirstExample(benchmark::State& state) {
     const InputTexts texts{"R22", "1", "40", "110", "0", "10", "10", "1"};
     for (auto _ : state) {
-        const CalculationRequest request = CheckCalculationRequest(texts, UnitSystem::English);
+        const CalculationRequest request = checkCalculationRequest(texts, UnitSystem::English);
         const auto sizing = SizeCapillary(request.designCase, texts.refrigerant, request.circuits);
-        benchmark::DoNotOptimize(FormatOutputs(*sizing, UnitSystem::English));
+        benchmark::DoNotOptimize(formatOutputs(*sizing, UnitSystem::English));
     }
 }
 BENCHMARK(SizeFirstExample);

@@ -41,7 +41,7 @@ ReportData reportData(const ReportRequest& request, const ProjectRecord& record,
     data.heading.customer = headingText(request.customer, record.customer);
     data.heading.project = headingText(request.project, record.project);
     data.heading.note = headingText(request.note, record.note);
-    data.moment = ReportMomentNow();
+    data.moment = reportMomentNow();
     return data;
 }
 

@@ -25,7 +25,7 @@ void printBoreTable(const SizingRun& run, std::FILE* out) {
     fmt::print(out, "{:<6} {:>10} {:>12} {:>14}\n", "(in)", velocityUnit, lengthUnit,
                gradientUnit);
     for (const BoreEvaluation& bore : *run.bores) {
-        const BoreFigureTexts figures = FormatBoreFigures(bore, run.unit);
+        const BoreFigureTexts figures = formatBoreFigures(bore, run.unit);
         const bool chosen = run.sizing && run.sizing->chosen.index == bore.index;
         fmt::print(out, "{:<6} {:>10} {:>12} {:>14}  {}{}\n", bore.bore.label, figures.velocity,
                    figures.length, figures.gradient, bore.accepted ? "yes" : "no",

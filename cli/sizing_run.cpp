@@ -19,18 +19,18 @@ std::optional<TypingRejection> rejectionOf(const InputTexts& texts, UnitSystem u
 
 }  // namespace
 
-SizingRun runSizing(InputTexts texts, UnitSystem unit, InputSource source, bool surveyBores) {
+SizingRun runSizing(InputTexts texts, UnitSystem unit, InputSource source, bool withBores) {
     SizingRun run;
     run.unit = unit;
     run.rejection = rejectionOf(texts, unit, source);
     if (run.rejection) return run;
-    run.request = CheckCalculationRequest(std::move(texts), unit);
+    run.request = checkCalculationRequest(std::move(texts), unit);
     if (!run.request.ok()) return run;
     const DesignCase& design = run.request.designCase;
     const std::string& refrigerant = run.request.texts.refrigerant;
     run.sizing = SizeCapillary(design, refrigerant, run.request.circuits);
-    if (run.sizing) run.outputs = FormatOutputs(*run.sizing, unit);
-    if (surveyBores) run.bores = SurveyBores(design, refrigerant, run.request.circuits);
+    if (run.sizing) run.outputs = formatOutputs(*run.sizing, unit);
+    if (withBores) run.bores = surveyBores(design, refrigerant, run.request.circuits);
     return run;
 }
 

@@ -40,6 +40,6 @@ struct SizingRun {
     std::optional<InputField> errorField() const;
 };
 
-SizingRun runSizing(InputTexts texts, UnitSystem unit, InputSource source, bool surveyBores);
+SizingRun runSizing(InputTexts texts, UnitSystem unit, InputSource source, bool withBores);
 
 }  // namespace capillary::cli

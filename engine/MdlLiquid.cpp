@@ -38,7 +38,7 @@ bool March::isPhysical() const {
     return true;
 }
 
-March PrepareMarch(const DesignCase& design, std::string_view refrigerant, double circuits) {
+March prepareMarch(const DesignCase& design, std::string_view refrigerant, double circuits) {
     March m;
     auto& t = m.temperatureF;
     t[0] = (design.ct + kInletOffsetF) - design.sc;
@@ -67,7 +67,7 @@ March PrepareMarch(const DesignCase& design, std::string_view refrigerant, doubl
     return m;
 }
 
-BoreEvaluation EvaluateBore(const March& m, int index, double maxGradientPsiPerFt) {
+BoreEvaluation evaluateBore(const March& m, int index, double maxGradientPsiPerFt) {
     BoreEvaluation result{index, BoreTable[index - 1]};
     const double d = result.bore.diameterFt;
     double velocitySum = 0.0;
@@ -94,20 +94,20 @@ BoreEvaluation EvaluateBore(const March& m, int index, double maxGradientPsiPerF
 
 std::optional<Sizing> SizeCapillary(const DesignCase& design, std::string_view refrigerant,
                                     double circuits) {
-    const March march = PrepareMarch(design, refrigerant, circuits);
+    const March march = prepareMarch(design, refrigerant, circuits);
     for (int index = 1; index <= kBoreCount; ++index) {
-        BoreEvaluation bore = EvaluateBore(march, index, design.dpd);
+        BoreEvaluation bore = evaluateBore(march, index, design.dpd);
         if (bore.accepted) return Sizing{bore, march.massFlowLbPerH, march.totalPressureDropPsi};
     }
     return std::nullopt;
 }
 
-std::array<BoreEvaluation, kBoreCount> SurveyBores(const DesignCase& design,
+std::array<BoreEvaluation, kBoreCount> surveyBores(const DesignCase& design,
                                                    std::string_view refrigerant, double circuits) {
-    const March march = PrepareMarch(design, refrigerant, circuits);
+    const March march = prepareMarch(design, refrigerant, circuits);
     std::array<BoreEvaluation, kBoreCount> bores;
     for (int index = 1; index <= kBoreCount; ++index) {
-        bores[index - 1] = EvaluateBore(march, index, design.dpd);
+        bores[index - 1] = evaluateBore(march, index, design.dpd);
     }
     return bores;
 }

@@ -48,8 +48,8 @@ struct Sizing {
     double totalPressureDropPsi = 0.0;
 };
 
-March PrepareMarch(const DesignCase& design, std::string_view refrigerant, double circuits);
-BoreEvaluation EvaluateBore(const March& march, int index, double maxGradientPsiPerFt);
+March prepareMarch(const DesignCase& design, std::string_view refrigerant, double circuits);
+BoreEvaluation evaluateBore(const March& march, int index, double maxGradientPsiPerFt);
 
 // The smallest bore, in table order, that meets the design's gradient limit; none when no bore
 // of the table does.
@@ -57,7 +57,7 @@ std::optional<Sizing> SizeCapillary(const DesignCase& design, std::string_view r
                                     double circuits);
 
 // Every bore of the table tried against the design, so the alternatives can be compared.
-std::array<BoreEvaluation, kBoreCount> SurveyBores(const DesignCase& design,
+std::array<BoreEvaluation, kBoreCount> surveyBores(const DesignCase& design,
                                                    std::string_view refrigerant, double circuits);
 
 }  // namespace capillary

@@ -18,7 +18,7 @@ float residual(double relativeRoughness, double reynolds, float f) {
 
 }  // namespace
 
-ColebrookSolution SolveColebrook(double relativeRoughness, double reynolds) {
+ColebrookSolution solveColebrook(double relativeRoughness, double reynolds) {
     double swameeJain = std::log(relativeRoughness / 3.7 + 5.74 / std::pow(reynolds, 0.9));
     float estimate = narrow(1.325 / (swameeJain * swameeJain));
     ColebrookSolution solution{estimate, std::numeric_limits<float>::quiet_NaN(), 0};
@@ -39,7 +39,7 @@ ColebrookSolution SolveColebrook(double relativeRoughness, double reynolds) {
 }
 
 float FrictionFactor(double relativeRoughness, double reynolds) {
-    return SolveColebrook(relativeRoughness, reynolds).value;
+    return solveColebrook(relativeRoughness, reynolds).value;
 }
 
 }  // namespace capillary

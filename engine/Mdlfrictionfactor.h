@@ -13,7 +13,7 @@ struct ColebrookSolution {
 // settle (a non-finite Reynolds number, say) stop here instead of hanging.
 inline constexpr int kMaxFrictionPasses = 40;
 
-ColebrookSolution SolveColebrook(double relativeRoughness, double reynolds);
+ColebrookSolution solveColebrook(double relativeRoughness, double reynolds);
 
 // Darcy friction factor of turbulent flow, computed in 32-bit precision as the sizing tables
 // were; NaN when the iteration does not settle.

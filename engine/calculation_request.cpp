@@ -33,7 +33,7 @@ double valueOrZero(std::string& text) {
 
 }  // namespace
 
-CalculationRequest CheckCalculationRequest(InputTexts texts, UnitSystem unit) {
+CalculationRequest checkCalculationRequest(InputTexts texts, UnitSystem unit) {
     CalculationRequest request;
     request.texts = std::move(texts);
     InputTexts& t = request.texts;

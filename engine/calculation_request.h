@@ -29,6 +29,6 @@ struct CalculationRequest {
 
 // Runs the Calculate command's checks in order, stopping at the first failure, and converts
 // the design to English units.
-CalculationRequest CheckCalculationRequest(InputTexts texts, UnitSystem unit);
+CalculationRequest checkCalculationRequest(InputTexts texts, UnitSystem unit);
 
 }  // namespace capillary

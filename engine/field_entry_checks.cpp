@@ -58,7 +58,7 @@ KeyReleaseOutcome circuitsAfterKeyRelease(std::string_view text) {
 
 }  // namespace
 
-KeyReleaseOutcome CheckAfterKeyRelease(EntryField field, std::string_view text, UnitSystem unit) {
+KeyReleaseOutcome checkAfterKeyRelease(EntryField field, std::string_view text, UnitSystem unit) {
     if (field == EntryField::Txtcircuit) return circuitsAfterKeyRelease(text);
 
     // Any key released in the capacity field clears a red mark, whatever it leaves behind.

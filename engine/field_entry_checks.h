@@ -39,6 +39,6 @@ struct KeyReleaseOutcome {
 // The silent check made when a key is released in `field`: an impossible text (not a number,
 // or beyond the field's upper limit in `unit`) is emptied, never trimmed. Lower limits are
 // left to the Calculate command.
-KeyReleaseOutcome CheckAfterKeyRelease(EntryField field, std::string_view text, UnitSystem unit);
+KeyReleaseOutcome checkAfterKeyRelease(EntryField field, std::string_view text, UnitSystem unit);
 
 }  // namespace capillary

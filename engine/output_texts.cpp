@@ -4,7 +4,7 @@
 
 namespace capillary {
 
-BoreFigureTexts FormatBoreFigures(const BoreEvaluation& bore, UnitSystem unit) {
+BoreFigureTexts formatBoreFigures(const BoreEvaluation& bore, UnitSystem unit) {
     const double dp = bore.totalPressureDropPsi;
     if (unit == UnitSystem::Metric) {
         return {formatFixed(bore.meanVelocityFtPerS * kMetrePerFoot, 2),
@@ -15,9 +15,9 @@ BoreFigureTexts FormatBoreFigures(const BoreEvaluation& bore, UnitSystem unit) {
             formatFixed(dp / bore.lengthFt, 1)};
 }
 
-OutputTexts FormatOutputs(const Sizing& sizing, UnitSystem unit) {
+OutputTexts formatOutputs(const Sizing& sizing, UnitSystem unit) {
     const double dp = sizing.totalPressureDropPsi;
-    BoreFigureTexts figures = FormatBoreFigures(sizing.chosen, unit);
+    BoreFigureTexts figures = formatBoreFigures(sizing.chosen, unit);
     OutputTexts out;
     out.lineSize = std::string(sizing.chosen.bore.label);
     out.lineSizeCaption = std::string(kLineSizeCaption);

@@ -20,13 +20,13 @@ struct OutputTexts {
     std::string lineSizeCaption;
 };
 
-OutputTexts FormatOutputs(const Sizing& sizing, UnitSystem unit);
+OutputTexts formatOutputs(const Sizing& sizing, UnitSystem unit);
 
 // Any bore's velocity, length and mean gradient as the result boxes would show them.
 struct BoreFigureTexts {
     std::string velocity, length, gradient;
 };
 
-BoreFigureTexts FormatBoreFigures(const BoreEvaluation& bore, UnitSystem unit);
+BoreFigureTexts formatBoreFigures(const BoreEvaluation& bore, UnitSystem unit);
 
 }  // namespace capillary

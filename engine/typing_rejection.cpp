@@ -71,7 +71,7 @@ std::optional<std::string> checkedFieldReason(const FieldWording& w, std::string
     const std::optional<double> value = parseNumericText(text);
     if (!value) {
         // What typing lets stand unchanged (empty, "-", ".") is for the Calculate command.
-        if (CheckAfterKeyRelease(w.entry, text, unit).text == text) return std::nullopt;
+        if (checkAfterKeyRelease(w.entry, text, unit).text == text) return std::nullopt;
         return std::string("not a number");
     }
     if (beginsWithMinus(text) && !takesMinusSign(w.entry)) {

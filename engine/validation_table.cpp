@@ -158,7 +158,7 @@ double logLogSlope(const std::vector<double>& x, const std::vector<double>& y) {
 std::array<ValidationRow, 3> exponentRows() {
     const DesignCase design{1, 40, 110, 0, 10, 10};
     const TubeConditions conditions{"R22", design.ct, design.sc, design.et};
-    March march = PrepareMarch(design, "R22", 1);
+    March march = prepareMarch(design, "R22", 1);
     march.massFlowLbPerH = kExponentFlowLbPerH;
     std::vector<double> bores, sizing, homogeneous, chart;
     bool complete = true;
@@ -169,7 +169,7 @@ std::array<ValidationRow, 3> exponentRows() {
         complete = complete && h && c;
         if (!complete) break;
         bores.push_back(d);
-        sizing.push_back(EvaluateBore(march, index, design.dpd).lengthFt);
+        sizing.push_back(evaluateBore(march, index, design.dpd).lengthFt);
         homogeneous.push_back(h->totalLengthFt);
         chart.push_back(*c);
     }

@@ -24,7 +24,7 @@ TEST(MdlLiquid, BoreTableDiametersAreInchesOverTwelve) {
 }
 
 TEST(MdlLiquid, MarchOfTheFirstExample) {
-    const March m = PrepareMarch(kFirstExample, "R22", 1);
+    const March m = prepareMarch(kFirstExample, "R22", 1);
     EXPECT_EQ(m.temperatureF[0], 101);  // one degree above condensing less subcooling
     EXPECT_EQ(m.temperatureF[0] - m.temperatureF[1], 15.25);
     EXPECT_EQ(m.temperatureF[4], 40);
@@ -32,8 +32,8 @@ TEST(MdlLiquid, MarchOfTheFirstExample) {
     EXPECT_NEAR(m.massFlowLbPerH, 182.19, 0.005);
     EXPECT_NEAR(m.totalPressureDropPsi, 129.70, 0.005);
     // The 0.08 in bore is just too steep; the 0.09 in bore is chosen.
-    EXPECT_NEAR(EvaluateBore(m, 7, kFirstExample.dpd).gradientPsiPerFt, 10.52, 0.005);
-    EXPECT_FALSE(EvaluateBore(m, 7, kFirstExample.dpd).accepted);
+    EXPECT_NEAR(evaluateBore(m, 7, kFirstExample.dpd).gradientPsiPerFt, 10.52, 0.005);
+    EXPECT_FALSE(evaluateBore(m, 7, kFirstExample.dpd).accepted);
     const auto sizing = SizeCapillary(kFirstExample, "R22", 1);
     ASSERT_TRUE(sizing);
     EXPECT_EQ(sizing->chosen.index, 8);
@@ -51,10 +51,10 @@ TEST(MdlLiquid, SuperheatChangesNothing) {
 }
 
 TEST(MdlLiquid, AGradientEqualToTheLimitIsRejected) {
-    const March m = PrepareMarch(kFirstExample, "R22", 1);
-    const double gradient = EvaluateBore(m, 8, 100).gradientPsiPerFt;
-    EXPECT_FALSE(EvaluateBore(m, 8, gradient).accepted);
-    EXPECT_TRUE(EvaluateBore(m, 8, std::nextafter(gradient, 100.0)).accepted);
+    const March m = prepareMarch(kFirstExample, "R22", 1);
+    const double gradient = evaluateBore(m, 8, 100).gradientPsiPerFt;
+    EXPECT_FALSE(evaluateBore(m, 8, gradient).accepted);
+    EXPECT_TRUE(evaluateBore(m, 8, std::nextafter(gradient, 100.0)).accepted);
 }
 
 TEST(MdlLiquid, LaminarStepsUseSixtyFourOverReynolds) {
@@ -71,7 +71,7 @@ TEST(MdlLiquid, LaminarStepsUseSixtyFourOverReynolds) {
     }
     ASSERT_EQ(m.massFlowLbPerH / (m.viscosity[1] * d), 2000.0);
     // By hand with f = 64 / 2000 = 0.032: V = 5.30786 ft/s, each step 0.214298 ft long.
-    const BoreEvaluation bore = EvaluateBore(m, 1, 1e9);
+    const BoreEvaluation bore = evaluateBore(m, 1, 1e9);
     EXPECT_NEAR(bore.meanVelocityFtPerS, 5.307856, 1e-6);
     EXPECT_NEAR(bore.lengthFt, 0.857194, 1e-6);
 }
@@ -115,7 +115,7 @@ TEST(MdlLiquid, DesignsWithoutARealTubeFindNoBore) {
     };
     for (const Case& c : cases) {
         EXPECT_FALSE(SizeCapillary(c.design, c.refrigerant, c.circuits)) << c.what;
-        for (const BoreEvaluation& bore : SurveyBores(c.design, c.refrigerant, c.circuits)) {
+        for (const BoreEvaluation& bore : surveyBores(c.design, c.refrigerant, c.circuits)) {
             EXPECT_FALSE(bore.accepted) << c.what << ", bore " << bore.bore.label;
         }
     }
@@ -123,7 +123,7 @@ TEST(MdlLiquid, DesignsWithoutARealTubeFindNoBore) {
 
 TEST(MdlLiquid, SurveyAgreesWithTheChosenBore) {
     const auto sizing = SizeCapillary(kFirstExample, "R22", 1);
-    const auto survey = SurveyBores(kFirstExample, "R22", 1);
+    const auto survey = surveyBores(kFirstExample, "R22", 1);
     ASSERT_TRUE(sizing);
     for (const BoreEvaluation& bore : survey) {
         EXPECT_EQ(bore.accepted, bore.index >= sizing->chosen.index) << bore.bore.label;

@@ -25,12 +25,12 @@ TEST(Mdlfrictionfactor, SettlesInTwoOrThreePasses) {
         {0.0001, 2001, 0.049520, 3},
     };
     for (const auto& [r, re, expected, passes] : cases) {
-        const ColebrookSolution solution = SolveColebrook(r, re);
+        const ColebrookSolution solution = solveColebrook(r, re);
         EXPECT_NEAR(solution.value, expected, fiveDigits(expected)) << r << ", " << re;
         EXPECT_EQ(solution.passes, passes) << r << ", " << re;
         EXPECT_EQ(FrictionFactor(r, re), solution.value);
     }
-    EXPECT_NEAR(SolveColebrook(0.001, 100000).startValue, 0.022334, fiveDigits(0.022334));
+    EXPECT_NEAR(solveColebrook(0.001, 100000).startValue, 0.022334, fiveDigits(0.022334));
 }
 
 TEST(Mdlfrictionfactor, SatisfiesColebrookToSinglePrecision) {
@@ -47,7 +47,7 @@ TEST(Mdlfrictionfactor, SatisfiesColebrookToSinglePrecision) {
 TEST(Mdlfrictionfactor, GivesUpOnArgumentsThatNeverSettle) {
     const double nan = std::numeric_limits<double>::quiet_NaN();
     for (auto [r, re] : {std::pair{0.001, nan}, {nan, 1e5}, {-1.0, 1e5}, {0.001, -1e5}}) {
-        const ColebrookSolution solution = SolveColebrook(r, re);
+        const ColebrookSolution solution = solveColebrook(r, re);
         EXPECT_TRUE(std::isnan(solution.value)) << r << ", " << re;
         EXPECT_LE(solution.passes, kMaxFrictionPasses);
     }

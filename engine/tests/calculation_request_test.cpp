@@ -30,7 +30,7 @@ TEST_P(CheckFailures, StopAtTheFirstFailingControl) {
     const FailureCase& c = GetParam();
     InputTexts texts = soundDesign();
     texts.*c.field = c.text;
-    const CalculationRequest request = CheckCalculationRequest(texts, c.unit);
+    const CalculationRequest request = checkCalculationRequest(texts, c.unit);
     ASSERT_FALSE(request.ok());
     EXPECT_EQ(controlName(request.failure->field), controlName(c.control));
     EXPECT_EQ(request.failure->message, c.message);
@@ -68,7 +68,7 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& row) { return std::string(row.param.name); });
 
 TEST(CalculationRequest, AnEmptyWindowStopsAtTheRefrigerant) {
-    const CalculationRequest request = CheckCalculationRequest(InputTexts{}, E);
+    const CalculationRequest request = checkCalculationRequest(InputTexts{}, E);
     ASSERT_FALSE(request.ok());
     EXPECT_EQ(request.failure->field, InputField::Cmbrt);
     EXPECT_EQ(request.texts.superheat, "0");  // untouched: its check was never reached
@@ -87,7 +87,7 @@ TEST(CalculationRequest, BoundsThemselvesPass) {
         InputTexts texts = soundDesign();
         texts.evaporating = et;
         texts.condensing = ct;
-        EXPECT_TRUE(CheckCalculationRequest(texts, unit).ok()) << et << ' ' << ct;
+        EXPECT_TRUE(checkCalculationRequest(texts, unit).ok()) << et << ' ' << ct;
     }
 }
 
@@ -95,7 +95,7 @@ TEST(CalculationRequest, TheOneCircuitAndTinyCapacityPass) {
     InputTexts texts = soundDesign();
     texts.capacity = "0.001";
     texts.circuits = "1";
-    EXPECT_TRUE(CheckCalculationRequest(texts, E).ok());
+    EXPECT_TRUE(checkCalculationRequest(texts, E).ok());
 }
 
 TEST(CalculationRequest, SuperheatAndSubcoolingDefaultToZeroEvenWhenALaterCheckFails) {
@@ -103,14 +103,14 @@ TEST(CalculationRequest, SuperheatAndSubcoolingDefaultToZeroEvenWhenALaterCheckF
     texts.superheat = "";
     texts.subcooling = "x";
     texts.maxPressureDrop = "";
-    const CalculationRequest failed = CheckCalculationRequest(texts, E);
+    const CalculationRequest failed = checkCalculationRequest(texts, E);
     ASSERT_FALSE(failed.ok());
     EXPECT_EQ(failed.failure->field, InputField::Cmbdpd);
     EXPECT_EQ(failed.texts.superheat, "0");
     EXPECT_EQ(failed.texts.subcooling, "0");
 
     texts.maxPressureDrop = "10";
-    const CalculationRequest passed = CheckCalculationRequest(texts, E);
+    const CalculationRequest passed = checkCalculationRequest(texts, E);
     ASSERT_TRUE(passed.ok());
     EXPECT_EQ(passed.designCase.sh, 0);
     EXPECT_EQ(passed.designCase.sc, 0);
@@ -120,7 +120,7 @@ TEST(CalculationRequest, EnglishTextsBecomeTheirValues) {
     InputTexts texts = soundDesign();
     texts.evaporating = "40.0";
     texts.circuits = "2";
-    const CalculationRequest request = CheckCalculationRequest(texts, E);
+    const CalculationRequest request = checkCalculationRequest(texts, E);
     ASSERT_TRUE(request.ok());
     const DesignCase& d = request.designCase;
     EXPECT_EQ(d.CAPACITY, 1);
@@ -133,7 +133,7 @@ TEST(CalculationRequest, EnglishTextsBecomeTheirValues) {
 
 TEST(CalculationRequest, MetricInputIsConvertedToEnglish) {
     const InputTexts texts{"R22", "10", "5", "45", "5", "5", "0.5", "1"};
-    const CalculationRequest request = CheckCalculationRequest(texts, M);
+    const CalculationRequest request = checkCalculationRequest(texts, M);
     ASSERT_TRUE(request.ok());
     const DesignCase& d = request.designCase;
     EXPECT_DOUBLE_EQ(d.CAPACITY, 2.843451433);
@@ -147,7 +147,7 @@ TEST(CalculationRequest, MetricInputIsConvertedToEnglish) {
 TEST(CalculationRequest, ARefrigerantOfBlanksIsNotEmpty) {
     InputTexts texts = soundDesign();
     texts.refrigerant = "  ";
-    EXPECT_TRUE(CheckCalculationRequest(texts, E).ok());
+    EXPECT_TRUE(checkCalculationRequest(texts, E).ok());
 }
 
 }  // namespace

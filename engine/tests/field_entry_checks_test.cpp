@@ -26,7 +26,7 @@ class KeyRelease : public testing::TestWithParam<KeyReleaseCase> {};
 
 TEST_P(KeyRelease, LeavesTheExpectedText) {
     const KeyReleaseCase& c = GetParam();
-    const KeyReleaseOutcome outcome = CheckAfterKeyRelease(c.field, c.text, c.unit);
+    const KeyReleaseOutcome outcome = checkAfterKeyRelease(c.field, c.text, c.unit);
     EXPECT_EQ(outcome.text, c.expected);
     EXPECT_EQ(outcome.whiten, c.whiten);
 }

@@ -24,11 +24,11 @@ class WorkedExamples : public testing::TestWithParam<WorkedExample> {};
 // From typed texts to the five result texts, as the Calculate command shows them.
 TEST_P(WorkedExamples, ShowTheExpectedResults) {
     const WorkedExample& e = GetParam();
-    const CalculationRequest request = CheckCalculationRequest(e.texts, e.unit);
+    const CalculationRequest request = checkCalculationRequest(e.texts, e.unit);
     ASSERT_TRUE(request.ok());
     const auto sizing = SizeCapillary(request.designCase, e.texts.refrigerant, request.circuits);
     ASSERT_TRUE(sizing);
-    const OutputTexts out = FormatOutputs(*sizing, e.unit);
+    const OutputTexts out = formatOutputs(*sizing, e.unit);
     EXPECT_EQ(out.lineSize, e.lineSize);
     EXPECT_EQ(out.velocity, e.velocity);
     EXPECT_EQ(out.length, e.length);
@@ -63,7 +63,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(OutputTexts, NoBoreForTenTonsAtOnePsiPerFoot) {
     const InputTexts texts{"R22", "10", "40", "120", "0", "10", "1", "1"};
-    const CalculationRequest request = CheckCalculationRequest(texts, UnitSystem::English);
+    const CalculationRequest request = checkCalculationRequest(texts, UnitSystem::English);
     ASSERT_TRUE(request.ok());
     EXPECT_FALSE(SizeCapillary(request.designCase, texts.refrigerant, request.circuits));
 }

@@ -45,7 +45,7 @@ TEST(TubeRating, HomogeneousRatingInvertsTheLength) {
 TEST(TubeRating, CapacityMatchesTheSizingEngine) {
     const DesignCase design{1, 40, 110, 0, 10, 10};
     for (double circuits : {1.0, 2.0, 3.5}) {
-        const March march = PrepareMarch(design, "R22", circuits);
+        const March march = prepareMarch(design, "R22", circuits);
         EXPECT_NEAR(capacityTons(kFirstExample, march.massFlowLbPerH, circuits), 1.0, 1e-12);
     }
 }

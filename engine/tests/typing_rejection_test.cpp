@@ -33,7 +33,7 @@ TEST(TypingRejection, RefusesWhatTypingWouldEmptyOrChange) {
     for (UnitSystem unit : {UnitSystem::English, UnitSystem::Metric}) {
         for (const Checked& c : kChecked) {
             for (const char* text : texts) {
-                const KeyReleaseOutcome typed = CheckAfterKeyRelease(c.entry, text, unit);
+                const KeyReleaseOutcome typed = checkAfterKeyRelease(c.entry, text, unit);
                 const auto before = parseNumericText(text);
                 const auto after = parseNumericText(typed.text);
                 const bool valueKept = typed.text == text || (before && after && *before == *after);

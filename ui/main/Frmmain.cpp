@@ -112,7 +112,7 @@ Frmmain::~Frmmain() {
 }
 
 void Frmmain::Frmmain_Form_Load() {
-    logo_ = LoadLogoMovie(QString::fromLatin1(kLogoFile), QString::fromLatin1(kBuiltInLogo), this);
+    logo_ = loadLogoMovie(QString::fromLatin1(kLogoFile), QString::fromLatin1(kBuiltInLogo), this);
     AnimatedGif1->setMovie(logo_);
     logo_->start();
 }

@@ -28,7 +28,7 @@ void Frmmain::Frmmain_Cmdcalculate_Click() {
         Txtsh->text().toStdString(),         Txtsc->text().toStdString(),
         Cmbdpd->currentText().toStdString(), Txtcircuit->text().toStdString(),
     };
-    const CalculationRequest request = CheckCalculationRequest(std::move(typed), session_.unit);
+    const CalculationRequest request = checkCalculationRequest(std::move(typed), session_.unit);
     // Superheat and subcooling default to "0" once their checks are reached, whatever
     // happens afterwards.
     writeBack(Txtsh, request.texts.superheat);
@@ -36,7 +36,7 @@ void Frmmain::Frmmain_Cmdcalculate_Click() {
     if (request.failure) {
         const std::string name(controlName(request.failure->field));
         setFieldBackground(findChild<QWidget*>(toQString(name)), kFieldRed);
-        Mdlerror::ShowFailure(services_, this, request.failure->message);
+        Mdlerror::showFailure(services_, this, request.failure->message);
         return;
     }
 
@@ -48,7 +48,7 @@ void Frmmain::Frmmain_Cmdcalculate_Click() {
         ClearOutputs(controls_);
         return;
     }
-    const OutputTexts out = FormatOutputs(*sizing, session_.unit);
+    const OutputTexts out = formatOutputs(*sizing, session_.unit);
     Txttpd->setText(toQString(out.totalPressureDrop));
     Txtvelocity->setText(toQString(out.velocity));
     Txtel->setText(toQString(out.length));

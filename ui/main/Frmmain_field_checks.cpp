@@ -25,7 +25,7 @@ void applyKeyReleaseCheck(EntryField field, Control* control, UnitSystem unit) {
     } else {
         text = control->text();
     }
-    const KeyReleaseOutcome outcome = CheckAfterKeyRelease(field, text.toStdString(), unit);
+    const KeyReleaseOutcome outcome = checkAfterKeyRelease(field, text.toStdString(), unit);
     const QString checked = QString::fromStdString(outcome.text);
     if (checked != text) {
         if constexpr (kCombo) {

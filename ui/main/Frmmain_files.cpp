@@ -57,7 +57,7 @@ bool Frmmain::saveProjectFile(const QString& fileName) {
     const std::string bytes = projectFileBytes(currentProjectRecord());
     const std::optional<QString> failure = writeCompleteFile(fileName, bytes);
     if (failure) {
-        Mdlerror::ShowMessage(
+        Mdlerror::showMessage(
             services_, this,
             QStringLiteral("Cannot save %1: %2.").arg(QFileInfo(fileName).fileName(), *failure));
     }
@@ -70,7 +70,7 @@ bool Frmmain::openProjectFile(const QString& fileName) {
         readProjectFile(std::filesystem::path(QFile::encodeName(fileName).toStdString()));
     if (!read.ok()) {
         const std::string name = QFileInfo(fileName).fileName().toStdString();
-        Mdlerror::ShowMessage(services_, this, toQString(openFailureMessage(name, read.reason)));
+        Mdlerror::showMessage(services_, this, toQString(openFailureMessage(name, read.reason)));
         return false;
     }
     applyProjectRecord(*read.record);

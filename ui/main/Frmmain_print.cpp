@@ -11,13 +11,13 @@ namespace capillary {
 void Frmmain::Frmmain_print_Click() {
     PrintOutcome outcome;
     Frmtitle dialog(
-        session_, [this] { return ReportDataFromWindow(controls_, session_); },
+        session_, [this] { return reportDataFromWindow(controls_, session_); },
         [this, &outcome](const Frmplot& sheet) {
-            outcome = PrintReportSheet(services_, printer(), this, sheet);
+            outcome = printReportSheet(services_, printer(), this, sheet);
         },
         this);
     services_.runModal(dialog);
-    if (outcome.status == PrintOutcome::Status::Failed) ShowPrintFailure(services_, this, outcome);
+    if (outcome.status == PrintOutcome::Status::Failed) showPrintFailure(services_, this, outcome);
 }
 
 }  // namespace capillary

@@ -11,12 +11,12 @@ namespace capillary::Mdlerror {
 namespace {
 
 void showError(PlatformServices& services, QWidget* parent, std::string_view message) {
-    ShowMessage(services, parent, toQString(message));
+    showMessage(services, parent, toQString(message));
 }
 
 }  // namespace
 
-void ShowMessage(PlatformServices& services, QWidget* parent, const QString& message) {
+void showMessage(PlatformServices& services, QWidget* parent, const QString& message) {
     services.showMessage(parent, MessageRequest{toQString(kTitle), message, QMessageBox::Critical,
                                                 QMessageBox::Retry | QMessageBox::Cancel});
 }
@@ -28,7 +28,7 @@ void ShowEvapRangeC(PlatformServices& s, QWidget* p) { showError(s, p, kEvapRang
 void ShowCondRangeF(PlatformServices& s, QWidget* p) { showError(s, p, kCondRangeF); }
 void ShowCondRangeC(PlatformServices& s, QWidget* p) { showError(s, p, kCondRangeC); }
 
-void ShowFailure(PlatformServices& services, QWidget* parent, std::string_view message) {
+void showFailure(PlatformServices& services, QWidget* parent, std::string_view message) {
     using Routine = void (*)(PlatformServices&, QWidget*);
     struct Entry {
         std::string_view message;

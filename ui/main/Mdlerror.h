@@ -21,9 +21,9 @@ void ShowCondRangeF(PlatformServices& services, QWidget* parent);
 void ShowCondRangeC(PlatformServices& services, QWidget* parent);
 
 // Shows any other message in the same box, such as why a file could not be opened or saved.
-void ShowMessage(PlatformServices& services, QWidget* parent, const QString& message);
+void showMessage(PlatformServices& services, QWidget* parent, const QString& message);
 
 // Shows whichever of the messages above `message` is (one of the k… texts of messages.h).
-void ShowFailure(PlatformServices& services, QWidget* parent, std::string_view message);
+void showFailure(PlatformServices& services, QWidget* parent, std::string_view message);
 
 }  // namespace capillary::Mdlerror

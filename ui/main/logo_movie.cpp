@@ -4,7 +4,7 @@
 
 namespace capillary {
 
-QMovie* LoadLogoMovie(const QString& fileName, const QString& builtInCopy, QObject* parent) {
+QMovie* loadLogoMovie(const QString& fileName, const QString& builtInCopy, QObject* parent) {
     auto* movie = new QMovie(fileName, QByteArray(), parent);
     // A file can look like a GIF by its first bytes and still hold no picture.
     if (movie->isValid() && movie->jumpToFrame(0) && !movie->currentImage().isNull()) {

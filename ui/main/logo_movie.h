@@ -9,6 +9,6 @@ namespace capillary {
 
 // The logo strip's picture: the named file when it can be read, else the copy built into the
 // program, so the strip never shows a hole.
-QMovie* LoadLogoMovie(const QString& fileName, const QString& builtInCopy, QObject* parent);
+QMovie* loadLogoMovie(const QString& fileName, const QString& builtInCopy, QObject* parent);
 
 }  // namespace capillary

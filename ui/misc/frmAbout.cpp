@@ -35,7 +35,7 @@ void frmAbout::showEvent(QShowEvent* event) {
 
 void frmAbout::frmAbout_Form_Activate() {
     if (animation_) animation_->deleteLater();
-    animation_ = LoadLogoMovie(QString::fromLatin1(kAnimationFile),
+    animation_ = loadLogoMovie(QString::fromLatin1(kAnimationFile),
                                QStringLiteral(":/capillary/About.gif"), this);
     AnimatedGif2->setMovie(animation_);
     animation_->start();

@@ -291,7 +291,7 @@ void Frmplot::paint(QPainter& painter, const QRectF& target) const {
             case Kind::Caption:
                 // Full-stop leaders are meant to run to the box's end and stop there.
                 painter.setPen(Qt::black);
-                drawLine(painter, font(e.face), FittingPrefix(text, font(e.face), box.width()),
+                drawLine(painter, font(e.face), fittingPrefix(text, font(e.face), box.width()),
                          box, false);
                 break;
             case Kind::Value:
@@ -329,7 +329,7 @@ QRectF Frmplot::textArea(const Element& element) {
     return box.adjusted(kBoxPadding, kBoxPadding, -kBoxPadding, -kBoxPadding);
 }
 
-QString FittingPrefix(const QString& text, const QFont& font, double width) {
+QString fittingPrefix(const QString& text, const QFont& font, double width) {
     const QFontMetricsF metrics(font);
     qsizetype length = text.size();
     while (length > 0 && metrics.horizontalAdvance(text.left(length)) > width) --length;

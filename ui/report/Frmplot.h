@@ -65,6 +65,6 @@ class Frmplot {
 
 // The single line of `text` that fits `width` twips in `font`: the longest prefix that does,
 // so that full-stop leaders end before the value box beside them.
-QString FittingPrefix(const QString& text, const QFont& font, double width);
+QString fittingPrefix(const QString& text, const QFont& font, double width);
 
 }  // namespace capillary

@@ -18,14 +18,14 @@ int yearInLeapCycle(int year) { return ((year % 4) + 4) % 4; }
 
 }  // namespace
 
-CivilDate MakeCivilDate(int year, int month, int day) {
+CivilDate makeCivilDate(int year, int month, int day) {
     using namespace std::chrono;
     const year_month_day ymd{std::chrono::year{year}, std::chrono::month(month),
                              std::chrono::day(day)};
     return {year, month, day, static_cast<int>(weekday{sys_days{ymd}}.c_encoding()) + 1};
 }
 
-SolarHijriDate ToSolarHijri(const CivilDate& date) {
+SolarHijriDate toSolarHijri(const CivilDate& date) {
     const int m = date.month;
     const int cycle = yearInLeapCycle(date.year);
     const int leapShift = (cycle == 0 && m > 2) || (cycle == 1 && m < 4) ? 1 : 0;
@@ -48,29 +48,29 @@ std::string_view DayNames(int weekday) {
     return weekday >= 1 && weekday <= 7 ? kDayNames[weekday] : std::string_view{};
 }
 
-std::string GregorianDateText(const CivilDate& date) {
+std::string gregorianDateText(const CivilDate& date) {
     return std::to_string(date.day) + "/" + std::to_string(date.month) + "/" +
            std::to_string(date.year) + "   ";
 }
 
-std::string SolarHijriDateText(const CivilDate& date) {
-    const SolarHijriDate s = ToSolarHijri(date);
+std::string solarHijriDateText(const CivilDate& date) {
+    const SolarHijriDate s = toSolarHijri(date);
     return std::to_string(s.year) + "/" + std::to_string(s.month) + "/" + std::to_string(s.day) +
            "   " + std::string(DayNames(date.weekday));
 }
 
-std::tm LocalNow() {
+std::tm localNow() {
     const std::time_t now = std::time(nullptr);
     std::tm local{};
     localtime_r(&now, &local);
     return local;
 }
 
-CivilDate CivilDateOf(const std::tm& local) {
+CivilDate civilDateOf(const std::tm& local) {
     return {local.tm_year + 1900, local.tm_mon + 1, local.tm_mday, local.tm_wday + 1};
 }
 
-std::string TimeOfDayText(const std::tm& local) {
+std::string timeOfDayText(const std::tm& local) {
     std::array<char, 64> buffer{};
     const std::size_t length = std::strftime(buffer.data(), buffer.size(), "%X", &local);
     return std::string(buffer.data(), length);

@@ -5,15 +5,15 @@
 namespace capillary {
 
 // The time text follows the regional format, so it comes in the locale's own encoding.
-ReportMoment ReportMomentOf(const std::tm& local) {
-    const CivilDate date = CivilDateOf(local);
+ReportMoment reportMomentOf(const std::tm& local) {
+    const CivilDate date = civilDateOf(local);
     return ReportMoment{
-        QString::fromStdString(GregorianDateText(date)),
-        QString::fromStdString(SolarHijriDateText(date)),
-        QString::fromLocal8Bit(TimeOfDayText(local)),
+        QString::fromStdString(gregorianDateText(date)),
+        QString::fromStdString(solarHijriDateText(date)),
+        QString::fromLocal8Bit(timeOfDayText(local)),
     };
 }
 
-ReportMoment ReportMomentNow() { return ReportMomentOf(LocalNow()); }
+ReportMoment reportMomentNow() { return reportMomentOf(localNow()); }
 
 }  // namespace capillary

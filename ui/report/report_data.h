@@ -43,7 +43,7 @@ struct ReportData {
 };
 
 // The report's dates and time for a local date and time.
-ReportMoment ReportMomentOf(const std::tm& local);
-ReportMoment ReportMomentNow();
+ReportMoment reportMomentOf(const std::tm& local);
+ReportMoment reportMomentNow();
 
 }  // namespace capillary

@@ -31,7 +31,7 @@ QString withPdfSuffix(const QString& fileName) {
 
 }  // namespace
 
-ReportData ReportDataFromWindow(const FrmmainControls& window, const Session& session) {
+ReportData reportDataFromWindow(const FrmmainControls& window, const Session& session) {
     ReportData data;
     data.unit = session.unit;
     data.refrigerant = window.Cmbrt->currentText();
@@ -46,11 +46,11 @@ ReportData ReportDataFromWindow(const FrmmainControls& window, const Session& se
     data.length = window.Txtel->text();
     data.totalPressureDrop = window.Txttpd->text();
     data.boreDescription = window.Lbl13->text();
-    data.moment = ReportMomentNow();
+    data.moment = reportMomentNow();
     return data;
 }
 
-PrintOutcome PrintReportSheet(PlatformServices& services, QPrinter& printer, QWidget* parent,
+PrintOutcome printReportSheet(PlatformServices& services, QPrinter& printer, QWidget* parent,
                               const Frmplot& sheet) {
     const auto paint = [&sheet](QPainter& painter, const QRectF& page) {
         sheet.paint(painter, page);
@@ -71,13 +71,13 @@ PrintOutcome PrintReportSheet(PlatformServices& services, QPrinter& printer, QWi
     return {PrintOutcome::Status::Printed, fileName, true, {}};
 }
 
-void ShowPrintFailure(PlatformServices& services, QWidget* parent, const PrintOutcome& outcome) {
+void showPrintFailure(PlatformServices& services, QWidget* parent, const PrintOutcome& outcome) {
     const QString text =
         outcome.toFile ? QStringLiteral("The report could not be written to %1: %2.")
                              .arg(outcome.destination, outcome.reason)
                        : QStringLiteral("The report could not be printed on %1.")
                              .arg(outcome.destination);
-    Mdlerror::ShowMessage(services, parent, text);
+    Mdlerror::showMessage(services, parent, text);
 }
 
 }  // namespace capillary

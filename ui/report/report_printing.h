@@ -17,7 +17,7 @@ class PlatformServices;
 // The report data as the main window shows it now: the texts of its fields exactly as
 // displayed, the unit system in effect, and today's date and time. The heading is left empty
 // for the title dialog to give.
-ReportData ReportDataFromWindow(const FrmmainControls& window, const Session& session);
+ReportData reportDataFromWindow(const FrmmainControls& window, const Session& session);
 
 // What became of a report sent to print, and where it went: the printer's or the file's name.
 struct PrintOutcome {
@@ -32,10 +32,10 @@ struct PrintOutcome {
 // chosen prints to a file, asks for a PDF file name instead (".pdf" is added to a name without
 // an extension) and writes the page there, replacing an old file only by a complete new one;
 // cancelling the name prints nothing.
-PrintOutcome PrintReportSheet(PlatformServices& services, QPrinter& printer, QWidget* parent,
+PrintOutcome printReportSheet(PlatformServices& services, QPrinter& printer, QWidget* parent,
                               const Frmplot& sheet);
 
 // Tells the user that a report was not printed, in a box like the program's other errors.
-void ShowPrintFailure(PlatformServices& services, QWidget* parent, const PrintOutcome& outcome);
+void showPrintFailure(PlatformServices& services, QWidget* parent, const PrintOutcome& outcome);
 
 }  // namespace capillary

@@ -48,7 +48,7 @@ ReportData calculatedDesign() {
     data.boreDescription = QStringLiteral("Inch Copper Tube Inside diameter");
     data.heading = {QStringLiteral("Polar Cold Stores"), QStringLiteral("Display cabinet 4"),
                     QStringLiteral("first line of the note\nsecond line\nthird line")};
-    data.moment = ReportMomentOf(localTime(2005, 10, 26, 14, 5, 9));
+    data.moment = reportMomentOf(localTime(2005, 10, 26, 14, 5, 9));
     return data;
 }
 
@@ -218,18 +218,18 @@ void FrmplotTest::longestTextsFitTheirBoxes() {
     const Frmplot::Element* e = Frmplot::element(name.toStdString());
     QVERIFY(e);
     const QFont font = Frmplot::font(e->face);
-    QCOMPARE(FittingPrefix(text, font, Frmplot::textArea(*e).width()), text);
+    QCOMPARE(fittingPrefix(text, font, Frmplot::textArea(*e).width()), text);
 }
 
 void FrmplotTest::pdfHoldsOnePageWithItsTexts() {
-    if (!testing::HavePoppler()) QSKIP("pdftotext and pdfinfo (poppler-utils) are not installed");
+    if (!testing::havePoppler()) QSKIP("pdftotext and pdfinfo (poppler-utils) are not installed");
     QTemporaryDir folder;
     const QString pdf = folder.filePath(QStringLiteral("report.pdf"));
     ReportData data = calculatedDesign();
     data.unit = UnitSystem::Metric;
     QCOMPARE(writeReportPdf(Frmplot(data), pdf), std::nullopt);
-    QCOMPARE(testing::PdfPages(pdf), 1);
-    const std::optional<QString> text = testing::PdfText(pdf);
+    QCOMPARE(testing::pdfPages(pdf), 1);
+    const std::optional<QString> text = testing::pdfText(pdf);
     QVERIFY(text);
     for (const char* expected : {"Customer :",
                                  "Polar Cold Stores",
@@ -291,14 +291,14 @@ void FrmplotTest::pdfThatCannotBeWrittenIsReported() {
 
 // A customer or note longer than its box shows where it was cut.
 void FrmplotTest::headingCutAtItsBoxEndsInAnEllipsis() {
-    if (!testing::HavePoppler()) QSKIP("pdftotext and pdfinfo (poppler-utils) are not installed");
+    if (!testing::havePoppler()) QSKIP("pdftotext and pdfinfo (poppler-utils) are not installed");
     QTemporaryDir folder;
     const QString pdf = folder.filePath(QStringLiteral("long.pdf"));
     ReportData data = calculatedDesign();
     data.heading.customer = QStringLiteral("Polar Cold Stores ").repeated(12) + "lastword";
     data.heading.note = QStringLiteral("one\ntwo\nthree\nfour\nfive\nsixth line");
     QCOMPARE(writeReportPdf(Frmplot(data), pdf), std::nullopt);
-    const std::optional<QString> text = testing::PdfText(pdf);
+    const std::optional<QString> text = testing::pdfText(pdf);
     QVERIFY(text);
     const QString ellipsis(QChar(0x2026));
     QVERIFY(text->contains(QStringLiteral("Polar Cold Stores Polar")));

@@ -233,7 +233,7 @@ void FrmtitleTest::sheetShowsTheWindowAsDisplayed() {
         fixture.combo("Cmbdpd")->setEditText(inputs[5]);
         fixture.edit("Txtcircuit")->setText(inputs[6]);
     }
-    const Frmplot sheet(ReportDataFromWindow(fixture.window().controls(), fixture.session()));
+    const Frmplot sheet(reportDataFromWindow(fixture.window().controls(), fixture.session()));
     const QStringList sources{"Cmbrt",      "Txtcapacity", "Txtet",       "Txtct", "Txtsc", "Adpd",
                               "Txtcircuit", "Txtlinesize", "Txtvelocity", "Txtel", "Txttpd"};
     for (int i = 0; i < sources.size(); ++i) {
@@ -264,9 +264,9 @@ void FrmtitleTest::printedReportHoldsDesignAndHeading() {
     QVERIFY(fixture.services().messages.empty());
     // The printer chosen with Print Setup is left as it was.
     QVERIFY(fixture.window().printer().outputFileName().isEmpty());
-    if (!testing::HavePoppler()) QSKIP("pdftotext and pdfinfo (poppler-utils) are not installed");
-    QCOMPARE(testing::PdfPages(pdf), 1);
-    const std::optional<QString> text = testing::PdfText(pdf);
+    if (!testing::havePoppler()) QSKIP("pdftotext and pdfinfo (poppler-utils) are not installed");
+    QCOMPARE(testing::pdfPages(pdf), 1);
+    const std::optional<QString> text = testing::pdfText(pdf);
     QVERIFY(text);
     for (const char* expected : {"Polar Cold Stores", "Cabinet 4", "glass door", "night blind",
                                  "System Capacity (tons):", "R22", "110", "0.09", "15.86", "22.1",
@@ -274,7 +274,7 @@ void FrmtitleTest::printedReportHoldsDesignAndHeading() {
         QVERIFY2(text->contains(QLatin1String(expected)), expected);
     }
     const QString date =
-        Frmplot(ReportDataFromWindow(fixture.window().controls(), fixture.session()))
+        Frmplot(reportDataFromWindow(fixture.window().controls(), fixture.session()))
             .text("Txtmdate")
             .trimmed();
     QVERIFY(text->contains(date));

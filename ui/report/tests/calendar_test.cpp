@@ -26,7 +26,7 @@ TEST(Calendar, SolarHijriDates) {
         {2026, 9, 23, "1405/7/1"},    {2026, 12, 10, "1405/9/19"}, {2024, 2, 29, "1402/12/10"},
     };
     for (const auto& [year, month, day, expected] : cases) {
-        const SolarHijriDate s = ToSolarHijri(MakeCivilDate(year, month, day));
+        const SolarHijriDate s = toSolarHijri(makeCivilDate(year, month, day));
         EXPECT_EQ(std::to_string(s.year) + "/" + std::to_string(s.month) + "/" +
                       std::to_string(s.day),
                   expected)
@@ -35,13 +35,13 @@ TEST(Calendar, SolarHijriDates) {
 }
 
 TEST(Calendar, DateTextsForTheReport) {
-    const CivilDate wednesday = MakeCivilDate(2005, 10, 26);
+    const CivilDate wednesday = makeCivilDate(2005, 10, 26);
     EXPECT_EQ(wednesday.weekday, 4);
-    EXPECT_EQ(GregorianDateText(wednesday), "26/10/2005   ");
-    EXPECT_EQ(SolarHijriDateText(wednesday), "1384/8/4   wednesday");
-    const CivilDate monday = MakeCivilDate(2005, 3, 21);
-    EXPECT_EQ(SolarHijriDateText(monday), "1384/1/1    monday");
-    EXPECT_EQ(GregorianDateText(MakeCivilDate(2006, 1, 1)), "1/1/2006   ");
+    EXPECT_EQ(gregorianDateText(wednesday), "26/10/2005   ");
+    EXPECT_EQ(solarHijriDateText(wednesday), "1384/8/4   wednesday");
+    const CivilDate monday = makeCivilDate(2005, 3, 21);
+    EXPECT_EQ(solarHijriDateText(monday), "1384/1/1    monday");
+    EXPECT_EQ(gregorianDateText(makeCivilDate(2006, 1, 1)), "1/1/2006   ");
 }
 
 TEST(Calendar, DayNamesFromSundayToSaturday) {
@@ -50,7 +50,7 @@ TEST(Calendar, DayNamesFromSundayToSaturday) {
     for (int weekday = 1; weekday <= 7; ++weekday) {
         EXPECT_EQ(DayNames(weekday), names[weekday - 1]);
         // 4 … 10 January 2026 run from Sunday to Saturday.
-        EXPECT_EQ(MakeCivilDate(2026, 1, 3 + weekday).weekday, weekday);
+        EXPECT_EQ(makeCivilDate(2026, 1, 3 + weekday).weekday, weekday);
     }
 }
 
@@ -60,9 +60,9 @@ TEST(Calendar, TimeOfDayInTheRegionalFormat) {
     local.tm_hour = 14;
     local.tm_min = 5;
     local.tm_sec = 9;
-    EXPECT_EQ(TimeOfDayText(local), "14:05:09");
-    const std::tm now = LocalNow();
-    EXPECT_EQ(CivilDateOf(now).weekday, MakeCivilDate(now.tm_year + 1900, now.tm_mon + 1,
+    EXPECT_EQ(timeOfDayText(local), "14:05:09");
+    const std::tm now = localNow();
+    EXPECT_EQ(civilDateOf(now).weekday, makeCivilDate(now.tm_year + 1900, now.tm_mon + 1,
                                                       now.tm_mday).weekday);
 }
 

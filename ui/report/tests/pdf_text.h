@@ -12,7 +12,7 @@ namespace capillary::testing {
 
 // Runs a poppler tool on `pdf` and returns what it printed; none when the tool is missing or
 // fails. Tests skip their PDF checks when poppler-utils is not installed.
-inline std::optional<QString> RunPoppler(const QString& tool, QStringList arguments) {
+inline std::optional<QString> runPoppler(const QString& tool, QStringList arguments) {
     const QString program = QStandardPaths::findExecutable(tool);
     if (program.isEmpty()) return std::nullopt;
     QProcess process;
@@ -22,14 +22,14 @@ inline std::optional<QString> RunPoppler(const QString& tool, QStringList argume
 }
 
 // The texts of a PDF as pdftotext reads them, keeping the page's layout, one line per row.
-inline std::optional<QString> PdfText(const QString& pdf) {
-    return RunPoppler(QStringLiteral("pdftotext"),
+inline std::optional<QString> pdfText(const QString& pdf) {
+    return runPoppler(QStringLiteral("pdftotext"),
                       {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
 }
 
 // The number of pages pdfinfo reports; 0 when it cannot tell.
-inline int PdfPages(const QString& pdf) {
-    const std::optional<QString> info = RunPoppler(QStringLiteral("pdfinfo"), {pdf});
+inline int pdfPages(const QString& pdf) {
+    const std::optional<QString> info = runPoppler(QStringLiteral("pdfinfo"), {pdf});
     if (!info) return 0;
     const QRegularExpressionMatch pages =
         QRegularExpression(QStringLiteral("^Pages:\\s+(\\d+)"), QRegularExpression::MultilineOption)
@@ -37,7 +37,7 @@ inline int PdfPages(const QString& pdf) {
     return pages.hasMatch() ? pages.captured(1).toInt() : 0;
 }
 
-inline bool HavePoppler() {
+inline bool havePoppler() {
     return !QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty() &&
            !QStandardPaths::findExecutable(QStringLiteral("pdfinfo")).isEmpty();
 }
