@@ -7,10 +7,10 @@
 #include <optional>
 
 #include "ui/main/Frmmain.h"
-#include "ui/main/design_fonts.h"
+#include "ui/common/design_fonts.h"
 #include "ui/misc/Frmstart.h"
 #include "ui/platform/qt_platform_services.h"
-#include "ui/session.h"
+#include "ui/common/session.h"
 
 namespace {
 

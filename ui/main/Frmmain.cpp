@@ -12,9 +12,9 @@
 #include <initializer_list>
 
 #include "engine/field_entry_checks.h"
-#include "ui/main/design_fonts.h"
-#include "ui/main/field_background.h"
-#include "ui/main/logo_movie.h"
+#include "ui/common/design_fonts.h"
+#include "ui/common/field_background.h"
+#include "ui/common/logo_movie.h"
 #include "ui/platform/platform_services.h"
 
 // Resources of a static library must be registered by name, outside any namespace.

@@ -6,8 +6,8 @@
 
 #include "engine/design_case.h"
 #include "io/project_record.h"
-#include "ui/main/Frmmain_controls.h"
-#include "ui/session.h"
+#include "ui/common/Frmmain_controls.h"
+#include "ui/common/session.h"
 #include "ui_Frmmain.h"
 
 class QMovie;

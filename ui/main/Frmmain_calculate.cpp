@@ -7,10 +7,10 @@
 #include "engine/MdlLiquid.h"
 #include "engine/calculation_request.h"
 #include "engine/output_texts.h"
-#include "ui/main/Mdlclear.h"
-#include "ui/main/Mdlerror.h"
-#include "ui/main/field_background.h"
-#include "ui/qt_text.h"
+#include "ui/common/Mdlclear.h"
+#include "ui/common/Mdlerror.h"
+#include "ui/common/field_background.h"
+#include "ui/common/qt_text.h"
 
 namespace capillary {
 namespace {

@@ -10,7 +10,7 @@
 #include <type_traits>
 
 #include "engine/field_entry_checks.h"
-#include "ui/main/field_background.h"
+#include "ui/common/field_background.h"
 
 namespace capillary {
 namespace {

@@ -14,10 +14,10 @@
 #include "io/project_file_reader.h"
 #include "io/project_file_writer.h"
 #include "ui/common/complete_file.h"
-#include "ui/main/Mdlclear.h"
-#include "ui/main/Mdlerror.h"
+#include "ui/common/Mdlclear.h"
+#include "ui/common/Mdlerror.h"
 #include "ui/platform/platform_services.h"
-#include "ui/qt_text.h"
+#include "ui/common/qt_text.h"
 #include "ui/units/unit_relabelling.h"
 
 namespace capillary {

@@ -6,7 +6,7 @@
 
 #include "ui/misc/frmAbout.h"
 #include "ui/platform/platform_services.h"
-#include "ui/product_info.h"
+#include "ui/common/product_info.h"
 #include "ui/units/Frmunit.h"
 
 namespace capillary {

@@ -3,8 +3,8 @@
 #include <QMovie>
 #include <QPixmap>
 
-#include "ui/main/fixed_dialog.h"
-#include "ui/main/logo_movie.h"
+#include "ui/common/fixed_dialog.h"
+#include "ui/common/logo_movie.h"
 
 // Resources of a static library must be registered by name, outside any namespace.
 static void registerMiscResources() { Q_INIT_RESOURCE(misc_resources); }

@@ -13,8 +13,8 @@
 #include <algorithm>
 #include <array>
 
-#include "ui/product_info.h"
-#include "ui/qt_text.h"
+#include "ui/common/product_info.h"
+#include "ui/common/qt_text.h"
 
 // Resources of a static library must be registered by name, outside any namespace.
 static void registerReportArt() { Q_INIT_RESOURCE(report_art); }

@@ -5,8 +5,8 @@
 
 #include <utility>
 
-#include "ui/main/design_fonts.h"
-#include "ui/main/fixed_dialog.h"
+#include "ui/common/design_fonts.h"
+#include "ui/common/fixed_dialog.h"
 
 namespace capillary {
 namespace {

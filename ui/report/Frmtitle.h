@@ -6,7 +6,7 @@
 
 #include "ui/report/Frmplot.h"
 #include "ui/report/report_data.h"
-#include "ui/session.h"
+#include "ui/common/session.h"
 #include "ui_Frmtitle.h"
 
 class QKeyEvent;

@@ -8,7 +8,7 @@
 #include <QRectF>
 
 #include "ui/common/complete_file.h"
-#include "ui/product_info.h"
+#include "ui/common/product_info.h"
 #include "ui/report/Frmplot.h"
 
 namespace capillary {

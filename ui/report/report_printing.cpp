@@ -8,7 +8,7 @@
 #include <QPrinter>
 #include <QRectF>
 
-#include "ui/main/Mdlerror.h"
+#include "ui/common/Mdlerror.h"
 #include "ui/platform/platform_services.h"
 #include "ui/report/Frmplot.h"
 #include "ui/report/report_pdf.h"

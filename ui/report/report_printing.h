@@ -2,9 +2,9 @@
 
 #include <QString>
 
-#include "ui/main/Frmmain_controls.h"
+#include "ui/common/Frmmain_controls.h"
 #include "ui/report/report_data.h"
-#include "ui/session.h"
+#include "ui/common/session.h"
 
 class QPrinter;
 class QWidget;

@@ -1,10 +1,10 @@
 #include "ui/units/Frmunit.h"
 
 
-#include "ui/main/Mdlclear.h"
-#include "ui/main/design_fonts.h"
+#include "ui/common/Mdlclear.h"
+#include "ui/common/design_fonts.h"
 #include "ui/units/unit_relabelling.h"
-#include "ui/main/fixed_dialog.h"
+#include "ui/common/fixed_dialog.h"
 
 namespace capillary {
 

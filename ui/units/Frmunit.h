@@ -2,8 +2,8 @@
 
 #include <QDialog>
 
-#include "ui/main/Frmmain_controls.h"
-#include "ui/session.h"
+#include "ui/common/Frmmain_controls.h"
+#include "ui/common/session.h"
 #include "ui_Frmunit.h"
 
 namespace capillary {

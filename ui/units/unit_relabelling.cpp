@@ -10,7 +10,7 @@
 #include "engine/fixed_point.h"
 #include "engine/unit_labels.h"
 #include "engine/unit_switch.h"
-#include "ui/qt_text.h"
+#include "ui/common/qt_text.h"
 
 namespace capillary {
 namespace {

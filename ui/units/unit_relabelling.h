@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ui/main/Frmmain_controls.h"
-#include "ui/session.h"
+#include "ui/common/Frmmain_controls.h"
+#include "ui/common/session.h"
 
 namespace capillary {
 

@@ -12,9 +12,9 @@
 #include <memory>
 
 #include "ui/main/Frmmain.h"
-#include "ui/main/field_background.h"
+#include "ui/common/field_background.h"
 #include "ui/platform/recording_platform_services.h"
-#include "ui/session.h"
+#include "ui/common/session.h"
 
 namespace capillary::testing {
 

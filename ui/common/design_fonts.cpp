@@ -1,4 +1,4 @@
-#include "ui/main/design_fonts.h"
+#include "ui/common/design_fonts.h"
 
 namespace capillary {
 namespace {

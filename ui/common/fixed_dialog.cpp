@@ -1,4 +1,4 @@
-#include "ui/main/fixed_dialog.h"
+#include "ui/common/fixed_dialog.h"
 
 #include <QDialog>
 #include <QGuiApplication>

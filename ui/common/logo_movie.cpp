@@ -1,4 +1,4 @@
-#include "ui/main/logo_movie.h"
+#include "ui/common/logo_movie.h"
 
 #include <QMovie>
 

@@ -1,4 +1,4 @@
-#include "ui/main/Mdlclear.h"
+#include "ui/common/Mdlclear.h"
 
 #include <QLabel>
 #include <QLineEdit>

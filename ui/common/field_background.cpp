@@ -1,4 +1,4 @@
-#include "ui/main/field_background.h"
+#include "ui/common/field_background.h"
 
 #include <QComboBox>
 #include <QPainter>

@@ -1,11 +1,11 @@
-#include "ui/main/Mdlerror.h"
+#include "ui/common/Mdlerror.h"
 
 #include <QMessageBox>
 #include <QString>
 
 #include "engine/messages.h"
 #include "ui/platform/platform_services.h"
-#include "ui/qt_text.h"
+#include "ui/common/qt_text.h"
 
 namespace capillary::Mdlerror {
 namespace {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/main/Frmmain_controls.h"
+#include "ui/common/Frmmain_controls.h"
 
 namespace capillary {
 
