@@ -1,5 +1,7 @@
 #include "ui/main/Frmmain.h"
 
+#include "ui_Frmmain.h"
+
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QIcon>
@@ -38,14 +40,17 @@ QIcon designIcon() {
 }  // namespace
 
 Frmmain::Frmmain(Session& session, PlatformServices& services, QWidget* parent)
-    : QMainWindow(parent), session_(session), services_(services) {
+    : QMainWindow(parent),
+      ui_(std::make_unique<Ui::Frmmain>()),
+      session_(session),
+      services_(services) {
     registerFrmmainResources();
-    setupUi(this);
+    ui_->setupUi(this);
     setWindowIcon(designIcon());
     applyDesignLooks();
     collectControls();
-    connect(Cmdcalculate, &QPushButton::clicked, this, &Frmmain::Frmmain_Cmdcalculate_Click);
-    connect(Cmdclose, &QPushButton::clicked, this, &Frmmain::Frmmain_Cmdclose_Click);
+    connect(ui_->Cmdcalculate, &QPushButton::clicked, this, &Frmmain::Frmmain_Cmdcalculate_Click);
+    connect(ui_->Cmdclose, &QPushButton::clicked, this, &Frmmain::Frmmain_Cmdclose_Click);
     connectFieldChecks();
     connectMenus();
 
@@ -62,7 +67,7 @@ Frmmain::Frmmain(Session& session, PlatformServices& services, QWidget* parent)
 // captions whose colour and weight must not pass to the controls inside.
 void Frmmain::applyDesignLooks() {
     setFont(dialogFont());
-    for (QGroupBox* frame : {Frame1, Frame2}) {
+    for (QGroupBox* frame : {ui_->Frame1, ui_->Frame2}) {
         frame->setFont(frameCaptionFont());
         QPalette captionPalette = frame->palette();
         captionPalette.setColor(QPalette::WindowText, kFrameCaptionBlue);
@@ -75,31 +80,31 @@ void Frmmain::applyDesignLooks() {
             control->setPalette(controlPalette);
         }
     }
-    Txtlinesize->setFont(lineSizeFont());
+    ui_->Txtlinesize->setFont(lineSizeFont());
     // The line-size box is narrow; its text uses the margins too.
-    Txtlinesize->setTextMargins(-2, 0, -2, 0);
-    QPalette lineSize = Txtlinesize->palette();
+    ui_->Txtlinesize->setTextMargins(-2, 0, -2, 0);
+    QPalette lineSize = ui_->Txtlinesize->palette();
     lineSize.setColor(QPalette::Base, palette().color(QPalette::Button));
-    Txtlinesize->setPalette(lineSize);
-    const std::initializer_list<QWidget*> whiteFields{Cmbrt,       Txtcapacity, Txtet,  Txtct,
-                                                      Txtsh,       Txtsc,       Cmbdpd, Txtcircuit,
-                                                      Txtvelocity, Txtel,       Txttpd, Adpd};
+    ui_->Txtlinesize->setPalette(lineSize);
+    const std::initializer_list<QWidget*> whiteFields{ui_->Cmbrt,       ui_->Txtcapacity, ui_->Txtet,  ui_->Txtct,
+                                                      ui_->Txtsh,       ui_->Txtsc,       ui_->Cmbdpd, ui_->Txtcircuit,
+                                                      ui_->Txtvelocity, ui_->Txtel,       ui_->Txttpd, ui_->Adpd};
     for (QWidget* field : whiteFields) setFieldBackground(field, kFieldWhite);
 
     // The six-character limit is on typing only: a text put in by a project file or a unit
     // switch must never be cut short, which a maximum length would do.
     const QRegularExpression withinLimit(QStringLiteral("^.{0,%1}$").arg(kEntryTextLimit),
                                          QRegularExpression::DotMatchesEverythingOption);
-    for (QLineEdit* field : {Txtcapacity, Txtet, Txtct, Txtsh, Txtsc, Txtcircuit}) {
+    for (QLineEdit* field : {ui_->Txtcapacity, ui_->Txtet, ui_->Txtct, ui_->Txtsh, ui_->Txtsc, ui_->Txtcircuit}) {
         field->setValidator(new QRegularExpressionValidator(withinLimit, field));
     }
 }
 
 void Frmmain::collectControls() {
     controls_ = FrmmainControls{
-        Cmbrt,       Txtcapacity, Txtet, Txtct, Txtsh,  Txtsc, Cmbdpd,      Txtcircuit,
-        Lbl2,        Lbl3,        Lbl4,  Lbl5,  Lbl6,   Lbl7,  Txtlinesize, Lbl13,
-        Txtvelocity, Lbl17,       Txtel, Lbl19, Txttpd, Lbl15, Adpd,        Label2,
+        ui_->Cmbrt,       ui_->Txtcapacity, ui_->Txtet, ui_->Txtct, ui_->Txtsh,  ui_->Txtsc, ui_->Cmbdpd,      ui_->Txtcircuit,
+        ui_->Lbl2,        ui_->Lbl3,        ui_->Lbl4,  ui_->Lbl5,  ui_->Lbl6,   ui_->Lbl7,  ui_->Txtlinesize, ui_->Lbl13,
+        ui_->Txtvelocity, ui_->Lbl17,       ui_->Txtel, ui_->Lbl19, ui_->Txttpd, ui_->Lbl15, ui_->Adpd,        ui_->Label2,
     };
 }
 
@@ -113,7 +118,7 @@ Frmmain::~Frmmain() {
 
 void Frmmain::Frmmain_Form_Load() {
     logo_ = loadLogoMovie(QString::fromLatin1(kLogoFile), QString::fromLatin1(kBuiltInLogo), this);
-    AnimatedGif1->setMovie(logo_);
+    ui_->AnimatedGif1->setMovie(logo_);
     logo_->start();
 }
 

@@ -8,10 +8,13 @@
 #include "io/project_record.h"
 #include "ui/common/Frmmain_controls.h"
 #include "ui/common/session.h"
-#include "ui_Frmmain.h"
 
 class QMovie;
 class QPrinter;
+
+namespace Ui {
+class Frmmain;
+}
 
 namespace capillary {
 
@@ -19,7 +22,7 @@ class PlatformServices;
 
 // The main window: the design point is typed into the input frame, Calculate sizes the
 // capillary into the output frame, and the menus reach everything else.
-class Frmmain : public QMainWindow, private Ui::Frmmain {
+class Frmmain : public QMainWindow {
     Q_OBJECT
 
   public:
@@ -87,6 +90,7 @@ class Frmmain : public QMainWindow, private Ui::Frmmain {
     // The Print command (Frmmain_print.cpp).
     void Frmmain_print_Click();
 
+    std::unique_ptr<Ui::Frmmain> ui_;  // the form with the named controls
     Session& session_;
     PlatformServices& services_;
     FrmmainControls controls_;

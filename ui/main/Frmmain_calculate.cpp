@@ -1,5 +1,7 @@
 #include "ui/main/Frmmain.h"
 
+#include "ui_Frmmain.h"
+
 #include <QString>
 
 #include <string>
@@ -23,16 +25,16 @@ void writeBack(QLineEdit* field, const std::string& text) {
 
 void Frmmain::Frmmain_Cmdcalculate_Click() {
     InputTexts typed{
-        Cmbrt->currentText().toStdString(),  Txtcapacity->text().toStdString(),
-        Txtet->text().toStdString(),         Txtct->text().toStdString(),
-        Txtsh->text().toStdString(),         Txtsc->text().toStdString(),
-        Cmbdpd->currentText().toStdString(), Txtcircuit->text().toStdString(),
+        ui_->Cmbrt->currentText().toStdString(),  ui_->Txtcapacity->text().toStdString(),
+        ui_->Txtet->text().toStdString(),         ui_->Txtct->text().toStdString(),
+        ui_->Txtsh->text().toStdString(),         ui_->Txtsc->text().toStdString(),
+        ui_->Cmbdpd->currentText().toStdString(), ui_->Txtcircuit->text().toStdString(),
     };
     const CalculationRequest request = checkCalculationRequest(std::move(typed), session_.unit);
     // Superheat and subcooling default to "0" once their checks are reached, whatever
     // happens afterwards.
-    writeBack(Txtsh, request.texts.superheat);
-    writeBack(Txtsc, request.texts.subcooling);
+    writeBack(ui_->Txtsh, request.texts.superheat);
+    writeBack(ui_->Txtsc, request.texts.subcooling);
     if (request.failure) {
         const std::string name(controlName(request.failure->field));
         setFieldBackground(findChild<QWidget*>(toQString(name)), kFieldRed);
@@ -49,12 +51,12 @@ void Frmmain::Frmmain_Cmdcalculate_Click() {
         return;
     }
     const OutputTexts out = formatOutputs(*sizing, session_.unit);
-    Txttpd->setText(toQString(out.totalPressureDrop));
-    Txtvelocity->setText(toQString(out.velocity));
-    Txtel->setText(toQString(out.length));
-    Adpd->setText(toQString(out.actualPressureDrop));
-    Txtlinesize->setText(toQString(out.lineSize));
-    Lbl13->setText(toQString(out.lineSizeCaption));
+    ui_->Txttpd->setText(toQString(out.totalPressureDrop));
+    ui_->Txtvelocity->setText(toQString(out.velocity));
+    ui_->Txtel->setText(toQString(out.length));
+    ui_->Adpd->setText(toQString(out.actualPressureDrop));
+    ui_->Txtlinesize->setText(toQString(out.lineSize));
+    ui_->Lbl13->setText(toQString(out.lineSizeCaption));
 }
 
 }  // namespace capillary

@@ -1,5 +1,7 @@
 #include "ui/main/Frmmain.h"
 
+#include "ui_Frmmain.h"
+
 #include <QComboBox>
 #include <QEvent>
 #include <QKeyEvent>
@@ -41,15 +43,15 @@ void applyKeyReleaseCheck(EntryField field, Control* control, UnitSystem unit) {
 
 void Frmmain::connectFieldChecks() {
     // Every key counts, including arrows, Shift and the Tab whose press brought the focus in.
-    const std::initializer_list<QWidget*> checked{Txtcapacity, Txtet,  Txtct,
-                                                  Txtsc,       Cmbdpd, Txtcircuit};
+    const std::initializer_list<QWidget*> checked{ui_->Txtcapacity, ui_->Txtet,  ui_->Txtct,
+                                                  ui_->Txtsc,       ui_->Cmbdpd, ui_->Txtcircuit};
     for (QWidget* control : checked) control->installEventFilter(this);
     // The design's editable combo completes nothing: the text is exactly what was typed.
-    Cmbdpd->setCompleter(nullptr);
-    connect(Txtet, &QLineEdit::textChanged, this, &Frmmain::Frmmain_Txtet_Change);
-    connect(Txtct, &QLineEdit::textChanged, this, &Frmmain::Frmmain_Txtct_Change);
-    connect(Cmbrt, &QComboBox::activated, this, &Frmmain::Frmmain_Cmbrt_Click);
-    connect(Cmbdpd, &QComboBox::activated, this, &Frmmain::Frmmain_Cmbdpd_Click);
+    ui_->Cmbdpd->setCompleter(nullptr);
+    connect(ui_->Txtet, &QLineEdit::textChanged, this, &Frmmain::Frmmain_Txtet_Change);
+    connect(ui_->Txtct, &QLineEdit::textChanged, this, &Frmmain::Frmmain_Txtct_Change);
+    connect(ui_->Cmbrt, &QComboBox::activated, this, &Frmmain::Frmmain_Cmbrt_Click);
+    connect(ui_->Cmbdpd, &QComboBox::activated, this, &Frmmain::Frmmain_Cmbdpd_Click);
 }
 
 namespace {
@@ -66,9 +68,9 @@ bool endsEditing(const QEvent* event) {
 }  // namespace
 
 bool Frmmain::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == Cmbdpd && endsEditing(event)) {
-        const QSignalBlocker noActivation(Cmbdpd);
-        Cmbdpd->event(event);
+    if (watched == ui_->Cmbdpd && endsEditing(event)) {
+        const QSignalBlocker noActivation(ui_->Cmbdpd);
+        ui_->Cmbdpd->event(event);
         return true;
     }
     // A key release changes no text, so the check can run before the control sees it.
@@ -77,45 +79,45 @@ bool Frmmain::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void Frmmain::runKeyUpHandler(QObject* control) {
-    if (control == Txtcapacity) {
+    if (control == ui_->Txtcapacity) {
         Frmmain_Txtcapacity_KeyUp();
-    } else if (control == Txtet) {
+    } else if (control == ui_->Txtet) {
         Frmmain_Txtet_KeyUp();
-    } else if (control == Txtct) {
+    } else if (control == ui_->Txtct) {
         Frmmain_Txtct_KeyUp();
-    } else if (control == Txtsc) {
+    } else if (control == ui_->Txtsc) {
         Frmmain_Txtsc_KeyUp();
-    } else if (control == Cmbdpd) {
+    } else if (control == ui_->Cmbdpd) {
         Frmmain_Cmbdpd_KeyUp();
-    } else if (control == Txtcircuit) {
+    } else if (control == ui_->Txtcircuit) {
         Frmmain_Txtcircuit_KeyUp();
     }
 }
 
 void Frmmain::Frmmain_Txtcapacity_KeyUp() {
-    applyKeyReleaseCheck(EntryField::Txtcapacity, Txtcapacity, session_.unit);
+    applyKeyReleaseCheck(EntryField::Txtcapacity, ui_->Txtcapacity, session_.unit);
 }
 void Frmmain::Frmmain_Txtet_KeyUp() {
-    applyKeyReleaseCheck(EntryField::Txtet, Txtet, session_.unit);
+    applyKeyReleaseCheck(EntryField::Txtet, ui_->Txtet, session_.unit);
 }
 void Frmmain::Frmmain_Txtct_KeyUp() {
-    applyKeyReleaseCheck(EntryField::Txtct, Txtct, session_.unit);
+    applyKeyReleaseCheck(EntryField::Txtct, ui_->Txtct, session_.unit);
 }
 void Frmmain::Frmmain_Txtsc_KeyUp() {
-    applyKeyReleaseCheck(EntryField::Txtsc, Txtsc, session_.unit);
+    applyKeyReleaseCheck(EntryField::Txtsc, ui_->Txtsc, session_.unit);
 }
 void Frmmain::Frmmain_Cmbdpd_KeyUp() {
-    applyKeyReleaseCheck(EntryField::Cmbdpd, Cmbdpd, session_.unit);
+    applyKeyReleaseCheck(EntryField::Cmbdpd, ui_->Cmbdpd, session_.unit);
 }
 void Frmmain::Frmmain_Txtcircuit_KeyUp() {
-    applyKeyReleaseCheck(EntryField::Txtcircuit, Txtcircuit, session_.unit);
+    applyKeyReleaseCheck(EntryField::Txtcircuit, ui_->Txtcircuit, session_.unit);
 }
 
 // Red marks go when the text changes in any way, by typing or by code.
-void Frmmain::Frmmain_Txtet_Change() { setFieldBackground(Txtet, kFieldWhite); }
-void Frmmain::Frmmain_Txtct_Change() { setFieldBackground(Txtct, kFieldWhite); }
+void Frmmain::Frmmain_Txtet_Change() { setFieldBackground(ui_->Txtet, kFieldWhite); }
+void Frmmain::Frmmain_Txtct_Change() { setFieldBackground(ui_->Txtct, kFieldWhite); }
 // Red marks go when an item is picked from the list; typing leaves them.
-void Frmmain::Frmmain_Cmbrt_Click() { setFieldBackground(Cmbrt, kFieldWhite); }
-void Frmmain::Frmmain_Cmbdpd_Click() { setFieldBackground(Cmbdpd, kFieldWhite); }
+void Frmmain::Frmmain_Cmbrt_Click() { setFieldBackground(ui_->Cmbrt, kFieldWhite); }
+void Frmmain::Frmmain_Cmbdpd_Click() { setFieldBackground(ui_->Cmbdpd, kFieldWhite); }
 
 }  // namespace capillary

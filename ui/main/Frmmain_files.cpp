@@ -1,5 +1,7 @@
 #include "ui/main/Frmmain.h"
 
+#include "ui_Frmmain.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <QLabel>
@@ -79,22 +81,22 @@ bool Frmmain::openProjectFile(const QString& fileName) {
 
 ProjectRecord Frmmain::currentProjectRecord() const {
     ProjectRecord r;
-    r.refrigerant = Cmbrt->currentText().toStdString();
-    r.capacity = Txtcapacity->text().toStdString();
-    r.evaporating = Txtet->text().toStdString();
-    r.condensing = Txtct->text().toStdString();
-    r.superheat = Txtsh->text().toStdString();
-    r.subcooling = Txtsc->text().toStdString();
-    r.maxPressureDrop = Cmbdpd->currentText().toStdString();
-    r.circuits = Txtcircuit->text().toStdString();
+    r.refrigerant = ui_->Cmbrt->currentText().toStdString();
+    r.capacity = ui_->Txtcapacity->text().toStdString();
+    r.evaporating = ui_->Txtet->text().toStdString();
+    r.condensing = ui_->Txtct->text().toStdString();
+    r.superheat = ui_->Txtsh->text().toStdString();
+    r.subcooling = ui_->Txtsc->text().toStdString();
+    r.maxPressureDrop = ui_->Cmbdpd->currentText().toStdString();
+    r.circuits = ui_->Txtcircuit->text().toStdString();
     r.customer = toStd(session_.customer);
     r.project = toStd(session_.project);
     r.note = session_.note.toStdString();
-    r.captions = {Lbl2->text().toStdString(),  Lbl3->text().toStdString(),
-                  Lbl4->text().toStdString(),  Lbl5->text().toStdString(),
-                  Lbl6->text().toStdString(),  Lbl7->text().toStdString(),
-                  Lbl9->text().toStdString(),  Lbl15->text().toStdString(),
-                  Lbl17->text().toStdString(), Lbl19->text().toStdString()};
+    r.captions = {ui_->Lbl2->text().toStdString(),  ui_->Lbl3->text().toStdString(),
+                  ui_->Lbl4->text().toStdString(),  ui_->Lbl5->text().toStdString(),
+                  ui_->Lbl6->text().toStdString(),  ui_->Lbl7->text().toStdString(),
+                  ui_->Lbl9->text().toStdString(),  ui_->Lbl15->text().toStdString(),
+                  ui_->Lbl17->text().toStdString(), ui_->Lbl19->text().toStdString()};
     r.history = static_cast<int>(session_.history);
     r.unit = static_cast<int>(session_.unit);
     return r;
@@ -104,18 +106,18 @@ ProjectRecord Frmmain::currentProjectRecord() const {
 // captions, cleared results, the unit system, then the pressure drop and the relabelling.
 void Frmmain::applyProjectRecord(const ProjectRecord& r) {
     if (r.refrigerant.empty()) {
-        Cmbrt->setCurrentIndex(-1);
+        ui_->Cmbrt->setCurrentIndex(-1);
     } else {
-        Cmbrt->setCurrentIndex(Cmbrt->findText(toQString(r.refrigerant), Qt::MatchExactly));
+        ui_->Cmbrt->setCurrentIndex(ui_->Cmbrt->findText(toQString(r.refrigerant), Qt::MatchExactly));
         Frmmain_Cmbrt_Click();  // selecting a refrigerant, by hand or by file, clears its red
     }
-    Txtcapacity->setText(toQString(r.capacity));
-    Txtet->setText(toQString(r.evaporating));
-    Txtct->setText(toQString(r.condensing));
-    Txtsh->setText(toQString(r.superheat));
-    Txtsc->setText(toQString(r.subcooling));
-    setComboText(Cmbdpd, toQString(r.maxPressureDrop));
-    Txtcircuit->setText(toQString(r.circuits));
+    ui_->Txtcapacity->setText(toQString(r.capacity));
+    ui_->Txtet->setText(toQString(r.evaporating));
+    ui_->Txtct->setText(toQString(r.condensing));
+    ui_->Txtsh->setText(toQString(r.superheat));
+    ui_->Txtsc->setText(toQString(r.subcooling));
+    setComboText(ui_->Cmbdpd, toQString(r.maxPressureDrop));
+    ui_->Txtcircuit->setText(toQString(r.circuits));
 
     session_.customer = toOptionalQString(r.customer);
     session_.project = toOptionalQString(r.project);
@@ -127,16 +129,16 @@ void Frmmain::applyProjectRecord(const ProjectRecord& r) {
         if (!caption.empty()) label->setText(toQString(caption));
     };
     const ProjectCaptions& c = r.captions;
-    setCaption(Lbl2, c.Lbl2);
-    setCaption(Lbl3, c.Lbl3);
-    setCaption(Lbl4, c.Lbl4);
-    setCaption(Lbl5, c.Lbl5);
-    setCaption(Lbl6, c.Lbl6);
-    setCaption(Lbl7, c.Lbl7);
-    setCaption(Lbl9, c.Lbl9);
-    setCaption(Lbl15, c.Lbl15);
-    setCaption(Lbl17, c.Lbl17);
-    setCaption(Lbl19, c.Lbl19);
+    setCaption(ui_->Lbl2, c.Lbl2);
+    setCaption(ui_->Lbl3, c.Lbl3);
+    setCaption(ui_->Lbl4, c.Lbl4);
+    setCaption(ui_->Lbl5, c.Lbl5);
+    setCaption(ui_->Lbl6, c.Lbl6);
+    setCaption(ui_->Lbl7, c.Lbl7);
+    setCaption(ui_->Lbl9, c.Lbl9);
+    setCaption(ui_->Lbl15, c.Lbl15);
+    setCaption(ui_->Lbl17, c.Lbl17);
+    setCaption(ui_->Lbl19, c.Lbl19);
 
     ClearOutputs(controls_);
     const UnitSystem unit = r.unitSystem();
@@ -146,7 +148,7 @@ void Frmmain::applyProjectRecord(const ProjectRecord& r) {
     // The saved value goes through the other system and back, so it shows rounded to the
     // decimals of the design's own system.
     if (auto interim = openingPressureDropText(r.maxPressureDrop, unit)) {
-        setComboText(Cmbdpd, toQString(*interim));
+        setComboText(ui_->Cmbdpd, toQString(*interim));
     }
     if (unit == UnitSystem::Metric) {
         unit11(controls_, session_);
@@ -154,7 +156,7 @@ void Frmmain::applyProjectRecord(const ProjectRecord& r) {
         unit01(controls_, session_);
     }
     // A design saved without a pressure drop opens without one.
-    if (!isNumericText(r.maxPressureDrop)) setComboText(Cmbdpd, toQString(r.maxPressureDrop));
+    if (!isNumericText(r.maxPressureDrop)) setComboText(ui_->Cmbdpd, toQString(r.maxPressureDrop));
 }
 
 }  // namespace capillary

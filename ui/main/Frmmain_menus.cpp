@@ -1,5 +1,7 @@
 #include "ui/main/Frmmain.h"
 
+#include "ui_Frmmain.h"
+
 #include <QAction>
 #include <QPrinter>
 #include <QUrl>
@@ -12,14 +14,14 @@
 namespace capillary {
 
 void Frmmain::connectMenus() {
-    connect(open, &QAction::triggered, this, &Frmmain::Frmmain_open_Click);
-    connect(save, &QAction::triggered, this, &Frmmain::Frmmain_save_Click);
-    connect(Printsetup, &QAction::triggered, this, &Frmmain::Frmmain_Printsetup_Click);
-    connect(print, &QAction::triggered, this, &Frmmain::Frmmain_print_Click);
-    connect(exit, &QAction::triggered, this, &Frmmain::Frmmain_exit_Click);
-    connect(units, &QAction::triggered, this, &Frmmain::Frmmain_units_Click);
-    connect(web, &QAction::triggered, this, &Frmmain::Frmmain_web_Click);
-    connect(About, &QAction::triggered, this, &Frmmain::Frmmain_About_Click);
+    connect(ui_->open, &QAction::triggered, this, &Frmmain::Frmmain_open_Click);
+    connect(ui_->save, &QAction::triggered, this, &Frmmain::Frmmain_save_Click);
+    connect(ui_->Printsetup, &QAction::triggered, this, &Frmmain::Frmmain_Printsetup_Click);
+    connect(ui_->print, &QAction::triggered, this, &Frmmain::Frmmain_print_Click);
+    connect(ui_->exit, &QAction::triggered, this, &Frmmain::Frmmain_exit_Click);
+    connect(ui_->units, &QAction::triggered, this, &Frmmain::Frmmain_units_Click);
+    connect(ui_->web, &QAction::triggered, this, &Frmmain::Frmmain_web_Click);
+    connect(ui_->About, &QAction::triggered, this, &Frmmain::Frmmain_About_Click);
 }
 
 QPrinter& Frmmain::printer() {

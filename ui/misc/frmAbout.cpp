@@ -1,5 +1,7 @@
 #include "ui/misc/frmAbout.h"
 
+#include "ui_frmAbout.h"
+
 #include <QMovie>
 #include <QPixmap>
 
@@ -16,16 +18,18 @@ constexpr const char* kAnimationFile = "About.gif";  // looked up in the current
 
 }  // namespace
 
-frmAbout::frmAbout(QWidget* parent) : QDialog(parent) {
+frmAbout::frmAbout(QWidget* parent) : QDialog(parent), ui_(std::make_unique<Ui::frmAbout>()) {
     registerMiscResources();
-    setupUi(this);
+    ui_->setupUi(this);
     makeFixedCentredDialog(*this);
-    QPalette white = Picture1->palette();
+    QPalette white = ui_->Picture1->palette();
     white.setColor(QPalette::Window, Qt::white);
-    Picture1->setPalette(white);
-    Picture1->setPixmap(QPixmap(QStringLiteral(":/capillary/about.png")));
-    connect(CmdOK, &QPushButton::clicked, this, &frmAbout::frmAbout_CmdOK_Click);
+    ui_->Picture1->setPalette(white);
+    ui_->Picture1->setPixmap(QPixmap(QStringLiteral(":/capillary/about.png")));
+    connect(ui_->CmdOK, &QPushButton::clicked, this, &frmAbout::frmAbout_CmdOK_Click);
 }
+
+frmAbout::~frmAbout() = default;
 
 // A modal box is activated when it is shown.
 void frmAbout::showEvent(QShowEvent* event) {
@@ -37,7 +41,7 @@ void frmAbout::frmAbout_Form_Activate() {
     if (animation_) animation_->deleteLater();
     animation_ = loadLogoMovie(QString::fromLatin1(kAnimationFile),
                                QStringLiteral(":/capillary/About.gif"), this);
-    AnimatedGif2->setMovie(animation_);
+    ui_->AnimatedGif2->setMovie(animation_);
     animation_->start();
 }
 

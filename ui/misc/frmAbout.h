@@ -2,18 +2,24 @@
 
 #include <QDialog>
 
-#include "ui_frmAbout.h"
+#include <memory>
+
 
 class QMovie;
+
+namespace Ui {
+class frmAbout;
+}
 
 namespace capillary {
 
 // The About box: the maker's artwork with an animated strip, closed by OK.
-class frmAbout : public QDialog, private Ui::frmAbout {
+class frmAbout : public QDialog {
     Q_OBJECT
 
   public:
     explicit frmAbout(QWidget* parent = nullptr);
+    ~frmAbout() override;
 
     // The animation now playing, loaded afresh each time the box is shown.
     QMovie* animation() const { return animation_; }
@@ -25,6 +31,7 @@ class frmAbout : public QDialog, private Ui::frmAbout {
     void frmAbout_Form_Activate();
     void frmAbout_CmdOK_Click();
 
+    std::unique_ptr<Ui::frmAbout> ui_;
     QMovie* animation_ = nullptr;
 };
 

@@ -1,5 +1,7 @@
 #include "ui/report/Frmtitle.h"
 
+#include "ui_Frmtitle.h"
+
 #include <QFont>
 #include <QKeyEvent>
 
@@ -27,17 +29,23 @@ QString shown(const std::optional<QString>& remembered) {
 }  // namespace
 
 Frmtitle::Frmtitle(Session& session, ReportSource source, SheetPrinter print, QWidget* parent)
-    : QDialog(parent), session_(session), source_(std::move(source)), print_(std::move(print)) {
-    setupUi(this);
+    : QDialog(parent),
+      ui_(std::make_unique<Ui::Frmtitle>()),
+      session_(session),
+      source_(std::move(source)),
+      print_(std::move(print)) {
+    ui_->setupUi(this);
     setFont(dialogFont());
-    for (QLabel* caption : {Label1, Label2, Label3}) caption->setFont(frameCaptionFont());
-    Txtnote->setFont(noteFont());
+    for (QLabel* caption : {ui_->Label1, ui_->Label2, ui_->Label3}) caption->setFont(frameCaptionFont());
+    ui_->Txtnote->setFont(noteFont());
     makeFixedCentredDialog(*this);
-    connect(Cmd1, &QPushButton::clicked, this, &Frmtitle::Frmtitle_Cmd1_Click);
-    connect(Cmd2, &QPushButton::clicked, this, &Frmtitle::Frmtitle_Cmd2_Click);
+    connect(ui_->Cmd1, &QPushButton::clicked, this, &Frmtitle::Frmtitle_Cmd1_Click);
+    connect(ui_->Cmd2, &QPushButton::clicked, this, &Frmtitle::Frmtitle_Cmd2_Click);
     Frmtitle_Form_Load();
-    Txtcustomer->setFocus(Qt::OtherFocusReason);
+    ui_->Txtcustomer->setFocus(Qt::OtherFocusReason);
 }
+
+Frmtitle::~Frmtitle() = default;
 
 void Frmtitle::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Escape) {
@@ -48,17 +56,17 @@ void Frmtitle::keyPressEvent(QKeyEvent* event) {
 }
 
 void Frmtitle::Frmtitle_Form_Load() {
-    Txtcustomer->setText(shown(session_.customer));
-    Txtproject->setText(shown(session_.project));
-    Txtnote->setPlainText(session_.note);
+    ui_->Txtcustomer->setText(shown(session_.customer));
+    ui_->Txtproject->setText(shown(session_.project));
+    ui_->Txtnote->setPlainText(session_.note);
 }
 
 // The sheet is filled from the main window first and given the heading afterwards; the
 // heading is remembered before printing, so it survives a print that fails.
 void Frmtitle::Frmtitle_Cmd1_Click() {
-    const QString customer = Txtcustomer->text();
-    const QString project = Txtproject->text();
-    const QString note = Txtnote->toPlainText();
+    const QString customer = ui_->Txtcustomer->text();
+    const QString project = ui_->Txtproject->text();
+    const QString note = ui_->Txtnote->toPlainText();
     {
         Frmplot sheet(source_());
         sheet.setText("Txtcustomer", customer);

@@ -2,20 +2,25 @@
 
 #include <QDialog>
 
+#include <memory>
+
 #include <functional>
 
 #include "ui/report/Frmplot.h"
 #include "ui/report/report_data.h"
 #include "ui/common/session.h"
-#include "ui_Frmtitle.h"
 
 class QKeyEvent;
+
+namespace Ui {
+class Frmtitle;
+}
 
 namespace capillary {
 
 // The report title dialog: asks for the report heading, remembers it in the session, and on
 // OK builds the report sheet, prints it and discards it.
-class Frmtitle : public QDialog, private Ui::Frmtitle {
+class Frmtitle : public QDialog {
     Q_OBJECT
 
   public:
@@ -25,6 +30,7 @@ class Frmtitle : public QDialog, private Ui::Frmtitle {
     using SheetPrinter = std::function<void(const Frmplot&)>;
 
     Frmtitle(Session& session, ReportSource source, SheetPrinter print, QWidget* parent = nullptr);
+    ~Frmtitle() override;
 
   protected:
     // Neither button answers the Escape key; only Cancel and the close box drop the typing.
@@ -35,6 +41,7 @@ class Frmtitle : public QDialog, private Ui::Frmtitle {
     void Frmtitle_Cmd1_Click();
     void Frmtitle_Cmd2_Click();
 
+    std::unique_ptr<Ui::Frmtitle> ui_;
     Session& session_;
     ReportSource source_;
     SheetPrinter print_;

@@ -1,5 +1,7 @@
 #include "ui/units/Frmunit.h"
 
+#include "ui_Frmunit.h"
+
 
 #include "ui/common/Mdlclear.h"
 #include "ui/common/design_fonts.h"
@@ -9,26 +11,30 @@
 namespace capillary {
 
 Frmunit::Frmunit(Session& session, const FrmmainControls& mainWindow, QWidget* parent)
-    : QDialog(parent), session_(session), mainWindow_(mainWindow) {
-    setupUi(this);
+    : QDialog(parent),
+      ui_(std::make_unique<Ui::Frmunit>()),
+      session_(session),
+      mainWindow_(mainWindow) {
+    ui_->setupUi(this);
     setFont(dialogFont());
     makeFixedCentredDialog(*this);
-    connect(CmdOK, &QPushButton::clicked, this, &Frmunit::Frmunit_CmdOK_Click);
+    connect(ui_->CmdOK, &QPushButton::clicked, this, &Frmunit::Frmunit_CmdOK_Click);
     Frmunit_Form_Load();
 }
 
-// The option button `metric` is named with its class, as QWidget::metric() shares the name.
+Frmunit::~Frmunit() = default;
+
 void Frmunit::Frmunit_Form_Load() {
     if (session_.unit == UnitSystem::Metric) {
-        Ui::Frmunit::metric->setChecked(true);
+        ui_->metric->setChecked(true);
     } else {
-        imperial->setChecked(true);
+        ui_->imperial->setChecked(true);
     }
 }
 
 void Frmunit::Frmunit_CmdOK_Click() {
     const UnitSystem choice =
-        Ui::Frmunit::metric->isChecked() ? UnitSystem::Metric : UnitSystem::English;
+        ui_->metric->isChecked() ? UnitSystem::Metric : UnitSystem::English;
     session_.unit = choice;
     if (choice != session_.history) {
         ClearOutputs(mainWindow_);
