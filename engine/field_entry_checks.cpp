@@ -14,19 +14,21 @@ constexpr double kNoLowerLimit = -std::numeric_limits<double>::infinity();
 
 }  // namespace
 
-std::optional<TypingLimits> typingLimits(EntryField field, UnitSystem unit) {
+std::optional<TypingLimits> typingLimits(InputField field, UnitSystem unit) {
     const bool metric = unit == UnitSystem::Metric;
     switch (field) {
-        case EntryField::Txtcapacity:
+        case InputField::Txtcapacity:
             return TypingLimits{kNoLowerLimit, metric ? 35.0 : 10.0};
-        case EntryField::Txtet:
+        case InputField::Txtet:
             return TypingLimits{-40.0, metric ? 12.0 : 55.0};
-        case EntryField::Txtct:
+        case InputField::Txtct:
             return TypingLimits{kNoLowerLimit, metric ? 65.0 : 150.0};
-        case EntryField::Txtsc:
+        case InputField::Txtsc:
             return TypingLimits{kNoLowerLimit, metric ? 10.0 : 20.0};
-        case EntryField::Cmbdpd:
-        case EntryField::Txtcircuit:
+        case InputField::Cmbrt:
+        case InputField::Txtsh:
+        case InputField::Cmbdpd:
+        case InputField::Txtcircuit:
             return std::nullopt;
     }
     return std::nullopt;
@@ -35,11 +37,11 @@ std::optional<TypingLimits> typingLimits(EntryField field, UnitSystem unit) {
 namespace {
 
 // The one text other than a number that a field lets stand, so the user can go on typing.
-std::string_view startOfNumber(EntryField field) {
+std::string_view startOfNumber(InputField field) {
     switch (field) {
-        case EntryField::Txtet:
+        case InputField::Txtet:
             return "-";
-        case EntryField::Cmbdpd:
+        case InputField::Cmbdpd:
             return ".";
         default:
             return {};
@@ -58,11 +60,12 @@ KeyReleaseOutcome circuitsAfterKeyRelease(std::string_view text) {
 
 }  // namespace
 
-KeyReleaseOutcome checkAfterKeyRelease(EntryField field, std::string_view text, UnitSystem unit) {
-    if (field == EntryField::Txtcircuit) return circuitsAfterKeyRelease(text);
+KeyReleaseOutcome checkAfterKeyRelease(InputField field, std::string_view text, UnitSystem unit) {
+    if (!checkedWhileTyping(field)) return {std::string(text), false};
+    if (field == InputField::Txtcircuit) return circuitsAfterKeyRelease(text);
 
     // Any key released in the capacity field clears a red mark, whatever it leaves behind.
-    const bool whiten = field == EntryField::Txtcapacity;
+    const bool whiten = field == InputField::Txtcapacity;
     const std::string_view allowed = startOfNumber(field);
     if (!allowed.empty() && text == allowed) return {std::string(text), whiten};
 

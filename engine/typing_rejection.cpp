@@ -13,7 +13,6 @@ namespace {
 
 // How a field with typing checks speaks of its value and its limits.
 struct FieldWording {
-    EntryField entry;
     std::string_view noun;         // "condensing temperature"
     std::string_view highestWord;  // "largest" or "highest"
     std::string_view englishUnit;  // unit of its limits in each system
@@ -24,23 +23,19 @@ struct FieldWording {
 std::optional<FieldWording> wordingOf(InputField field) {
     switch (field) {
         case InputField::Txtcapacity:
-            return FieldWording{EntryField::Txtcapacity, "capacity", "largest", "tons", "kW",
-                                &UnitLabels::capacityTip};
+            return FieldWording{"capacity", "largest", "tons", "kW", &UnitLabels::capacityTip};
         case InputField::Txtet:
-            return FieldWording{
-                EntryField::Txtet,          "evaporating temperature", "highest", "F", "C",
-                &UnitLabels::evaporatingTip};
+            return FieldWording{"evaporating temperature", "highest", "F", "C",
+                                &UnitLabels::evaporatingTip};
         case InputField::Txtct:
-            return FieldWording{
-                EntryField::Txtct,         "condensing temperature", "highest", "F", "C",
-                &UnitLabels::condensingTip};
+            return FieldWording{"condensing temperature", "highest", "F", "C",
+                                &UnitLabels::condensingTip};
         case InputField::Txtsc:
-            return FieldWording{EntryField::Txtsc,         "subcooling", "largest", "F", "K",
-                                &UnitLabels::subcoolingTip};
+            return FieldWording{"subcooling", "largest", "F", "K", &UnitLabels::subcoolingTip};
         case InputField::Cmbdpd:
-            return FieldWording{EntryField::Cmbdpd, "pressure drop", "", "", "", nullptr};
+            return FieldWording{"pressure drop", "", "", "", nullptr};
         case InputField::Txtcircuit:
-            return FieldWording{EntryField::Txtcircuit, "number of circuits", "", "", "", nullptr};
+            return FieldWording{"number of circuits", "", "", "", nullptr};
         case InputField::Cmbrt:
         case InputField::Txtsh:
             return std::nullopt;
@@ -66,19 +61,19 @@ std::optional<std::string> refrigerantReason(std::string_view text) {
     return "not a known refrigerant; choose " + known;
 }
 
-std::optional<std::string> checkedFieldReason(const FieldWording& w, std::string_view text,
-                                              UnitSystem unit) {
+std::optional<std::string> checkedFieldReason(InputField field, const FieldWording& w,
+                                              std::string_view text, UnitSystem unit) {
     const std::optional<double> value = parseNumericText(text);
     if (!value) {
         // What typing lets stand unchanged (empty, "-", ".") is for the Calculate command.
-        if (checkAfterKeyRelease(w.entry, text, unit).text == text) return std::nullopt;
+        if (checkAfterKeyRelease(field, text, unit).text == text) return std::nullopt;
         return std::string("not a number");
     }
-    if (beginsWithMinus(text) && !takesMinusSign(w.entry)) {
+    if (beginsWithMinus(text) && !takesMinusSign(field)) {
         return "the " + std::string(w.noun) + " field takes no minus sign";
     }
     const std::string_view limitUnit = unit == UnitSystem::Metric ? w.metricUnit : w.englishUnit;
-    if (const auto limits = typingLimits(w.entry, unit)) {
+    if (const auto limits = typingLimits(field, unit)) {
         if (*value > limits->highest) {
             return "above " + formatPlainDecimal(limits->highest) + " " + std::string(limitUnit) +
                    ", the " + std::string(w.highestWord) + " " + std::string(w.noun);
@@ -89,7 +84,7 @@ std::optional<std::string> checkedFieldReason(const FieldWording& w, std::string
         }
     }
     // The window cuts a count to its whole part while typing; a script means what it wrote.
-    if (w.entry == EntryField::Txtcircuit && std::floor(*value) != *value) {
+    if (field == InputField::Txtcircuit && std::floor(*value) != *value) {
         return std::string("not a whole number of circuits");
     }
     return std::nullopt;
@@ -107,7 +102,7 @@ std::optional<std::string> typingRejectionReason(InputField field, std::string_v
         return std::string("not a number");
     }
     const std::optional<FieldWording> wording = wordingOf(field);
-    std::optional<std::string> reason = checkedFieldReason(*wording, text, unit);
+    std::optional<std::string> reason = checkedFieldReason(field, *wording, text, unit);
     if (reason && wording->tip) {
         *reason += " (" + std::string(unitLabels(unit).*(wording->tip)) + ")";
     }

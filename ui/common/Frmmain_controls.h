@@ -1,15 +1,18 @@
 #pragma once
 
+#include "engine/input_fields.h"
+
 class QComboBox;
 class QLabel;
 class QLineEdit;
+class QWidget;
 
 namespace capillary {
 
 // The main window's named controls that other parts of the program read and write directly:
-// the calculation, the unit relabelling and, later, project files and the report.
+// the calculation, the unit relabelling, project files and the report.
 struct FrmmainControls {
-    // Inputs, in the order the Calculate command checks them.
+    // Inputs, in the order the Calculate command checks them, and their captions.
     QComboBox* Cmbrt = nullptr;
     QLineEdit* Txtcapacity = nullptr;
     QLineEdit* Txtet = nullptr;
@@ -18,14 +21,14 @@ struct FrmmainControls {
     QLineEdit* Txtsc = nullptr;
     QComboBox* Cmbdpd = nullptr;
     QLineEdit* Txtcircuit = nullptr;
-
-    // Input captions that follow the unit system.
+    QLabel* Lbl1 = nullptr;
     QLabel* Lbl2 = nullptr;
     QLabel* Lbl3 = nullptr;
     QLabel* Lbl4 = nullptr;
     QLabel* Lbl5 = nullptr;
     QLabel* Lbl6 = nullptr;
     QLabel* Lbl7 = nullptr;
+    QLabel* Lbl9 = nullptr;
 
     // Results and their unit captions.
     QLineEdit* Txtlinesize = nullptr;
@@ -38,6 +41,10 @@ struct FrmmainControls {
     QLabel* Lbl15 = nullptr;
     QLineEdit* Adpd = nullptr;
     QLabel* Label2 = nullptr;
+
+    // The control of an input and the caption before it; every input has both.
+    QWidget* input(InputField field) const;
+    QLabel* caption(InputField field) const;
 };
 
 }  // namespace capillary

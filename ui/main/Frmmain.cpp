@@ -102,9 +102,32 @@ void Frmmain::applyDesignLooks() {
 
 void Frmmain::collectControls() {
     controls_ = FrmmainControls{
-        ui_->Cmbrt,       ui_->Txtcapacity, ui_->Txtet, ui_->Txtct, ui_->Txtsh,  ui_->Txtsc, ui_->Cmbdpd,      ui_->Txtcircuit,
-        ui_->Lbl2,        ui_->Lbl3,        ui_->Lbl4,  ui_->Lbl5,  ui_->Lbl6,   ui_->Lbl7,  ui_->Txtlinesize, ui_->Lbl13,
-        ui_->Txtvelocity, ui_->Lbl17,       ui_->Txtel, ui_->Lbl19, ui_->Txttpd, ui_->Lbl15, ui_->Adpd,        ui_->Label2,
+        .Cmbrt = ui_->Cmbrt,
+        .Txtcapacity = ui_->Txtcapacity,
+        .Txtet = ui_->Txtet,
+        .Txtct = ui_->Txtct,
+        .Txtsh = ui_->Txtsh,
+        .Txtsc = ui_->Txtsc,
+        .Cmbdpd = ui_->Cmbdpd,
+        .Txtcircuit = ui_->Txtcircuit,
+        .Lbl1 = ui_->Lbl1,
+        .Lbl2 = ui_->Lbl2,
+        .Lbl3 = ui_->Lbl3,
+        .Lbl4 = ui_->Lbl4,
+        .Lbl5 = ui_->Lbl5,
+        .Lbl6 = ui_->Lbl6,
+        .Lbl7 = ui_->Lbl7,
+        .Lbl9 = ui_->Lbl9,
+        .Txtlinesize = ui_->Txtlinesize,
+        .Lbl13 = ui_->Lbl13,
+        .Txtvelocity = ui_->Txtvelocity,
+        .Lbl17 = ui_->Lbl17,
+        .Txtel = ui_->Txtel,
+        .Lbl19 = ui_->Lbl19,
+        .Txttpd = ui_->Txttpd,
+        .Lbl15 = ui_->Lbl15,
+        .Adpd = ui_->Adpd,
+        .Label2 = ui_->Label2,
     };
 }
 

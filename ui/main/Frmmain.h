@@ -2,6 +2,7 @@
 
 #include <QMainWindow>
 
+#include <array>
 #include <memory>
 
 #include "engine/design_case.h"
@@ -72,6 +73,12 @@ class Frmmain : public QMainWindow {
     void Frmmain_Cmbrt_Click();
     void Frmmain_Cmbdpd_Click();
     void runKeyUpHandler(QObject* control);
+    // The key-release handler of each field checked while typing.
+    struct KeyUpHandler {
+        InputField field;
+        void (Frmmain::*handle)();
+    };
+    static const std::array<KeyUpHandler, 6> kKeyUpHandlers;
 
     // Menu commands (Frmmain_menus.cpp).
     void connectMenus();

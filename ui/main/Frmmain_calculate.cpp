@@ -25,10 +25,14 @@ void writeBack(QLineEdit* field, const std::string& text) {
 
 void Frmmain::Frmmain_Cmdcalculate_Click() {
     InputTexts typed{
-        ui_->Cmbrt->currentText().toStdString(),  ui_->Txtcapacity->text().toStdString(),
-        ui_->Txtet->text().toStdString(),         ui_->Txtct->text().toStdString(),
-        ui_->Txtsh->text().toStdString(),         ui_->Txtsc->text().toStdString(),
-        ui_->Cmbdpd->currentText().toStdString(), ui_->Txtcircuit->text().toStdString(),
+        .refrigerant = ui_->Cmbrt->currentText().toStdString(),
+        .capacity = ui_->Txtcapacity->text().toStdString(),
+        .evaporating = ui_->Txtet->text().toStdString(),
+        .condensing = ui_->Txtct->text().toStdString(),
+        .superheat = ui_->Txtsh->text().toStdString(),
+        .subcooling = ui_->Txtsc->text().toStdString(),
+        .maxPressureDrop = ui_->Cmbdpd->currentText().toStdString(),
+        .circuits = ui_->Txtcircuit->text().toStdString(),
     };
     const CalculationRequest request = checkCalculationRequest(std::move(typed), session_.unit);
     // Superheat and subcooling default to "0" once their checks are reached, whatever
@@ -36,8 +40,7 @@ void Frmmain::Frmmain_Cmdcalculate_Click() {
     writeBack(ui_->Txtsh, request.texts.superheat);
     writeBack(ui_->Txtsc, request.texts.subcooling);
     if (request.failure) {
-        const std::string name(controlName(request.failure->field));
-        setFieldBackground(findChild<QWidget*>(toQString(name)), kFieldRed);
+        setFieldBackground(controls_.input(request.failure->field), kFieldRed);
         Mdlerror::showFailure(services_, this, request.failure->message);
         return;
     }

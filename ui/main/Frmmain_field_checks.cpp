@@ -8,7 +8,6 @@
 #include <QLineEdit>
 #include <QSignalBlocker>
 
-#include <initializer_list>
 #include <type_traits>
 
 #include "engine/field_entry_checks.h"
@@ -19,7 +18,7 @@ namespace {
 
 // Applies the key-release rule of `field` to a text box or an editable combo.
 template <typename Control>
-void applyKeyReleaseCheck(EntryField field, Control* control, UnitSystem unit) {
+void applyKeyReleaseCheck(InputField field, Control* control, UnitSystem unit) {
     constexpr bool kCombo = std::is_same_v<Control, QComboBox>;
     QString text;
     if constexpr (kCombo) {
@@ -41,11 +40,27 @@ void applyKeyReleaseCheck(EntryField field, Control* control, UnitSystem unit) {
 
 }  // namespace
 
+const std::array<Frmmain::KeyUpHandler, 6> Frmmain::kKeyUpHandlers{{
+    {InputField::Txtcapacity, &Frmmain::Frmmain_Txtcapacity_KeyUp},
+    {InputField::Txtet, &Frmmain::Frmmain_Txtet_KeyUp},
+    {InputField::Txtct, &Frmmain::Frmmain_Txtct_KeyUp},
+    {InputField::Txtsc, &Frmmain::Frmmain_Txtsc_KeyUp},
+    {InputField::Cmbdpd, &Frmmain::Frmmain_Cmbdpd_KeyUp},
+    {InputField::Txtcircuit, &Frmmain::Frmmain_Txtcircuit_KeyUp},
+}};
+
 void Frmmain::connectFieldChecks() {
+    static_assert(
+        [] {
+            std::size_t checked = 0;
+            for (const InputFieldInfo& info : kInputFields) checked += checkedWhileTyping(info.field);
+            return checked == kKeyUpHandlers.size();
+        }(),
+        "every field checked while typing has its key-release handler");
     // Every key counts, including arrows, Shift and the Tab whose press brought the focus in.
-    const std::initializer_list<QWidget*> checked{ui_->Txtcapacity, ui_->Txtet,  ui_->Txtct,
-                                                  ui_->Txtsc,       ui_->Cmbdpd, ui_->Txtcircuit};
-    for (QWidget* control : checked) control->installEventFilter(this);
+    for (const KeyUpHandler& handler : kKeyUpHandlers) {
+        controls_.input(handler.field)->installEventFilter(this);
+    }
     // The design's editable combo completes nothing: the text is exactly what was typed.
     ui_->Cmbdpd->setCompleter(nullptr);
     connect(ui_->Txtet, &QLineEdit::textChanged, this, &Frmmain::Frmmain_Txtet_Change);
@@ -79,38 +94,28 @@ bool Frmmain::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void Frmmain::runKeyUpHandler(QObject* control) {
-    if (control == ui_->Txtcapacity) {
-        Frmmain_Txtcapacity_KeyUp();
-    } else if (control == ui_->Txtet) {
-        Frmmain_Txtet_KeyUp();
-    } else if (control == ui_->Txtct) {
-        Frmmain_Txtct_KeyUp();
-    } else if (control == ui_->Txtsc) {
-        Frmmain_Txtsc_KeyUp();
-    } else if (control == ui_->Cmbdpd) {
-        Frmmain_Cmbdpd_KeyUp();
-    } else if (control == ui_->Txtcircuit) {
-        Frmmain_Txtcircuit_KeyUp();
+    for (const KeyUpHandler& handler : kKeyUpHandlers) {
+        if (controls_.input(handler.field) == control) return (this->*handler.handle)();
     }
 }
 
 void Frmmain::Frmmain_Txtcapacity_KeyUp() {
-    applyKeyReleaseCheck(EntryField::Txtcapacity, ui_->Txtcapacity, session_.unit);
+    applyKeyReleaseCheck(InputField::Txtcapacity, ui_->Txtcapacity, session_.unit);
 }
 void Frmmain::Frmmain_Txtet_KeyUp() {
-    applyKeyReleaseCheck(EntryField::Txtet, ui_->Txtet, session_.unit);
+    applyKeyReleaseCheck(InputField::Txtet, ui_->Txtet, session_.unit);
 }
 void Frmmain::Frmmain_Txtct_KeyUp() {
-    applyKeyReleaseCheck(EntryField::Txtct, ui_->Txtct, session_.unit);
+    applyKeyReleaseCheck(InputField::Txtct, ui_->Txtct, session_.unit);
 }
 void Frmmain::Frmmain_Txtsc_KeyUp() {
-    applyKeyReleaseCheck(EntryField::Txtsc, ui_->Txtsc, session_.unit);
+    applyKeyReleaseCheck(InputField::Txtsc, ui_->Txtsc, session_.unit);
 }
 void Frmmain::Frmmain_Cmbdpd_KeyUp() {
-    applyKeyReleaseCheck(EntryField::Cmbdpd, ui_->Cmbdpd, session_.unit);
+    applyKeyReleaseCheck(InputField::Cmbdpd, ui_->Cmbdpd, session_.unit);
 }
 void Frmmain::Frmmain_Txtcircuit_KeyUp() {
-    applyKeyReleaseCheck(EntryField::Txtcircuit, ui_->Txtcircuit, session_.unit);
+    applyKeyReleaseCheck(InputField::Txtcircuit, ui_->Txtcircuit, session_.unit);
 }
 
 // Red marks go when the text changes in any way, by typing or by code.

@@ -261,16 +261,16 @@ void Frmplot::Frmplot_Form_Load(const ReportData& data) {
     setText("Lbl30", data.boreDescription);
 }
 
-QString Frmplot::text(std::string_view name) const {
+// A name the sheet does not have is a mistake in the program, never something to pass over.
+std::size_t Frmplot::indexOf(std::string_view name) {
     const Element* e = element(name);
-    return e ? texts_[static_cast<std::size_t>(e - kElements.data())] : QString();
+    if (!e) qFatal("the report sheet has no element %.*s", int(name.size()), name.data());
+    return static_cast<std::size_t>(e - kElements.data());
 }
 
-void Frmplot::setText(std::string_view name, const QString& text) {
-    if (const Element* e = element(name)) {
-        texts_[static_cast<std::size_t>(e - kElements.data())] = text;
-    }
-}
+QString Frmplot::text(std::string_view name) const { return texts_[indexOf(name)]; }
+
+void Frmplot::setText(std::string_view name, const QString& text) { texts_[indexOf(name)] = text; }
 
 void Frmplot::paint(QPainter& painter, const QRectF& target) const {
     const double scale =

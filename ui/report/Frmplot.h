@@ -49,7 +49,7 @@ class Frmplot {
     // Creating the sheet fills it completely, as Frmplot_Form_Load does.
     explicit Frmplot(const ReportData& data);
 
-    // The text of a named caption or value box; empty for an unknown name.
+    // The text of a named element; a name the sheet does not have ends the program.
     QString text(std::string_view name) const;
     void setText(std::string_view name, const QString& text);
 
@@ -58,6 +58,7 @@ class Frmplot {
     void paint(QPainter& painter, const QRectF& target) const;
 
   private:
+    static std::size_t indexOf(std::string_view name);
     void Frmplot_Form_Load(const ReportData& data);
 
     std::vector<QString> texts_;  // one per element, in the order of elements()

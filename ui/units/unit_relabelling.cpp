@@ -31,12 +31,9 @@ void convertInputs(const FrmmainControls& c, UnitSystem target) {
 
 void relabel(const FrmmainControls& c, Session& session, UnitSystem target) {
     const UnitLabels& labels = unitLabels(target);
-    c.Lbl2->setText(toQString(labels.Lbl2));
-    c.Lbl3->setText(toQString(labels.Lbl3));
-    c.Lbl4->setText(toQString(labels.Lbl4));
-    c.Lbl5->setText(toQString(labels.Lbl5));
-    c.Lbl6->setText(toQString(labels.Lbl6));
-    c.Lbl7->setText(toQString(labels.Lbl7));
+    for (const InputFieldInfo& info : kInputFields) {
+        if (info.caption) c.caption(info.field)->setText(toQString(labels.*info.caption));
+    }
     c.Lbl15->setText(toQString(labels.Lbl15));
     c.Lbl17->setText(toQString(labels.Lbl17));
     c.Lbl19->setText(toQString(labels.Lbl19));
@@ -54,11 +51,9 @@ void relabel(const FrmmainControls& c, Session& session, UnitSystem target) {
     c.Cmbdpd->setCurrentIndex(-1);
     c.Cmbdpd->setEditText(QString::fromStdString(formatPlainDecimal(session.pdhistory)));
 
-    c.Txtcapacity->setToolTip(toQString(labels.capacityTip));
-    c.Txtet->setToolTip(toQString(labels.evaporatingTip));
-    c.Txtct->setToolTip(toQString(labels.condensingTip));
-    c.Txtsh->setToolTip(toQString(labels.superheatTip));
-    c.Txtsc->setToolTip(toQString(labels.subcoolingTip));
+    for (const InputFieldInfo& info : kInputFields) {
+        if (info.tooltip) c.input(info.field)->setToolTip(toQString(labels.*info.tooltip));
+    }
 }
 
 }  // namespace
