@@ -12,7 +12,14 @@ using namespace capillary;
 
 // The first worked design, from typed texts to the five result texts, as Calculate does it.
 void SizeFirstExample(benchmark::State& state) {
-    const InputTexts texts{"R22", "1", "40", "110", "0", "10", "10", "1"};
+    const InputTexts texts{.refrigerant = "R22",
+                           .capacity = "1",
+                           .evaporating = "40",
+                           .condensing = "110",
+                           .superheat = "0",
+                           .subcooling = "10",
+                           .maxPressureDrop = "10",
+                           .circuits = "1"};
     for (auto _ : state) {
         const CalculationRequest request = checkCalculationRequest(texts, UnitSystem::English);
         const auto sizing = SizeCapillary(request.designCase, texts.refrigerant, request.circuits);

@@ -5,8 +5,14 @@
 namespace capillary {
 
 OpenedDesign openedDesign(const ProjectRecord& r) {
-    OpenedDesign design{{r.refrigerant, r.capacity, r.evaporating, r.condensing, r.superheat,
-                         r.subcooling, r.maxPressureDrop, r.circuits},
+    OpenedDesign design{{.refrigerant = r.refrigerant,
+                         .capacity = r.capacity,
+                         .evaporating = r.evaporating,
+                         .condensing = r.condensing,
+                         .superheat = r.superheat,
+                         .subcooling = r.subcooling,
+                         .maxPressureDrop = r.maxPressureDrop,
+                         .circuits = r.circuits},
                         r.unitSystem()};
     if (auto shown = reformatSavedPressureDrop(r.maxPressureDrop, design.unit)) {
         design.texts.maxPressureDrop = *shown;

@@ -11,7 +11,16 @@ namespace capillary {
 namespace {
 
 // A complete English design that passes every check.
-InputTexts soundDesign() { return {"R22", "1", "40", "110", "0", "10", "10", "1"}; }
+InputTexts soundDesign() {
+    return {.refrigerant = "R22",
+            .capacity = "1",
+            .evaporating = "40",
+            .condensing = "110",
+            .superheat = "0",
+            .subcooling = "10",
+            .maxPressureDrop = "10",
+            .circuits = "1"};
+}
 
 struct FailureCase {
     std::string_view name;
@@ -42,29 +51,50 @@ const std::string_view kIncomplete = Mdlerror::kDataIncomplete;
 
 INSTANTIATE_TEST_SUITE_P(
     EveryStep, CheckFailures,
-    testing::Values(
-        FailureCase{"NoRefrigerant", E, &InputTexts::refrigerant, "", InputField::Cmbrt, kIncomplete},
-        FailureCase{"EmptyCapacity", E, &InputTexts::capacity, "", InputField::Txtcapacity, kIncomplete},
-        FailureCase{"TextCapacity", E, &InputTexts::capacity, "ten", InputField::Txtcapacity, kIncomplete},
-        FailureCase{"ZeroCapacity", E, &InputTexts::capacity, "0", InputField::Txtcapacity, kIncomplete},
-        FailureCase{"NegativeCapacity", M, &InputTexts::capacity, "-3", InputField::Txtcapacity, kIncomplete},
-        FailureCase{"EmptyEvaporating", E, &InputTexts::evaporating, "", InputField::Txtet, kIncomplete},
-        FailureCase{"LoneMinusEvaporating", E, &InputTexts::evaporating, "-", InputField::Txtet, kIncomplete},
-        FailureCase{"ColdEvaporatingF", E, &InputTexts::evaporating, "-40.5", InputField::Txtet, Mdlerror::kEvapRangeF},
-        FailureCase{"ColdEvaporatingC", M, &InputTexts::evaporating, "-41", InputField::Txtet, Mdlerror::kEvapRangeC},
-        FailureCase{"EmptyCondensing", E, &InputTexts::condensing, "", InputField::Txtct, kIncomplete},
-        FailureCase{"CoolCondensingF", E, &InputTexts::condensing, "79.9", InputField::Txtct, Mdlerror::kCondRangeF},
-        FailureCase{"CoolCondensingC", M, &InputTexts::condensing, "24.9", InputField::Txtct, Mdlerror::kCondRangeC},
-        FailureCase{"EmptyPressureDrop", E, &InputTexts::maxPressureDrop, "", InputField::Cmbdpd, kIncomplete},
-        FailureCase{"LoneDotPressureDrop", E, &InputTexts::maxPressureDrop, ".", InputField::Cmbdpd, kIncomplete},
-        FailureCase{"BlankPressureDrop", E, &InputTexts::maxPressureDrop, "  ", InputField::Cmbdpd, kIncomplete},
-        FailureCase{"EmptyCircuits", E, &InputTexts::circuits, "", InputField::Txtcircuit, kIncomplete},
-        FailureCase{"NoCircuits", E, &InputTexts::circuits, "0", InputField::Txtcircuit, kIncomplete},
-        FailureCase{"NegativeCircuits", M, &InputTexts::circuits, "-2", InputField::Txtcircuit, kIncomplete},
-        FailureCase{"HexCircuits", E, &InputTexts::circuits, "0x10", InputField::Txtcircuit, kIncomplete},
-        FailureCase{"InfiniteCapacity", E, &InputTexts::capacity, "inf", InputField::Txtcapacity, kIncomplete},
-        FailureCase{"OverflowingCapacity", E, &InputTexts::capacity, "1e999", InputField::Txtcapacity, kIncomplete},
-        FailureCase{"NanCondensing", E, &InputTexts::condensing, "nan", InputField::Txtct, kIncomplete}),
+    testing::Values(FailureCase{"NoRefrigerant", E, &InputTexts::refrigerant, "", InputField::Cmbrt,
+                                kIncomplete},
+                    FailureCase{"EmptyCapacity", E, &InputTexts::capacity, "",
+                                InputField::Txtcapacity, kIncomplete},
+                    FailureCase{"TextCapacity", E, &InputTexts::capacity, "ten",
+                                InputField::Txtcapacity, kIncomplete},
+                    FailureCase{"ZeroCapacity", E, &InputTexts::capacity, "0",
+                                InputField::Txtcapacity, kIncomplete},
+                    FailureCase{"NegativeCapacity", M, &InputTexts::capacity, "-3",
+                                InputField::Txtcapacity, kIncomplete},
+                    FailureCase{"EmptyEvaporating", E, &InputTexts::evaporating, "",
+                                InputField::Txtet, kIncomplete},
+                    FailureCase{"LoneMinusEvaporating", E, &InputTexts::evaporating, "-",
+                                InputField::Txtet, kIncomplete},
+                    FailureCase{"ColdEvaporatingF", E, &InputTexts::evaporating, "-40.5",
+                                InputField::Txtet, Mdlerror::kEvapRangeF},
+                    FailureCase{"ColdEvaporatingC", M, &InputTexts::evaporating, "-41",
+                                InputField::Txtet, Mdlerror::kEvapRangeC},
+                    FailureCase{"EmptyCondensing", E, &InputTexts::condensing, "",
+                                InputField::Txtct, kIncomplete},
+                    FailureCase{"CoolCondensingF", E, &InputTexts::condensing, "79.9",
+                                InputField::Txtct, Mdlerror::kCondRangeF},
+                    FailureCase{"CoolCondensingC", M, &InputTexts::condensing, "24.9",
+                                InputField::Txtct, Mdlerror::kCondRangeC},
+                    FailureCase{"EmptyPressureDrop", E, &InputTexts::maxPressureDrop, "",
+                                InputField::Cmbdpd, kIncomplete},
+                    FailureCase{"LoneDotPressureDrop", E, &InputTexts::maxPressureDrop, ".",
+                                InputField::Cmbdpd, kIncomplete},
+                    FailureCase{"BlankPressureDrop", E, &InputTexts::maxPressureDrop, "  ",
+                                InputField::Cmbdpd, kIncomplete},
+                    FailureCase{"EmptyCircuits", E, &InputTexts::circuits, "",
+                                InputField::Txtcircuit, kIncomplete},
+                    FailureCase{"NoCircuits", E, &InputTexts::circuits, "0", InputField::Txtcircuit,
+                                kIncomplete},
+                    FailureCase{"NegativeCircuits", M, &InputTexts::circuits, "-2",
+                                InputField::Txtcircuit, kIncomplete},
+                    FailureCase{"HexCircuits", E, &InputTexts::circuits, "0x10",
+                                InputField::Txtcircuit, kIncomplete},
+                    FailureCase{"InfiniteCapacity", E, &InputTexts::capacity, "inf",
+                                InputField::Txtcapacity, kIncomplete},
+                    FailureCase{"OverflowingCapacity", E, &InputTexts::capacity, "1e999",
+                                InputField::Txtcapacity, kIncomplete},
+                    FailureCase{"NanCondensing", E, &InputTexts::condensing, "nan",
+                                InputField::Txtct, kIncomplete}),
     [](const auto& row) { return std::string(row.param.name); });
 
 TEST(CalculationRequest, AnEmptyWindowStopsAtTheRefrigerant) {
@@ -82,8 +112,8 @@ TEST(CalculationRequest, BoundsThemselvesPass) {
         const char* condensing;
     };
     // Only lower bounds are checked here; the upper ends of the ranges are the typing checks'.
-    for (const auto& [unit, et, ct] : {Case{E, "-40", "80"}, Case{E, "60", "200"},
-                                       Case{M, "-40", "25"}, Case{M, "30", "90"}}) {
+    for (const auto& [unit, et, ct] :
+         {Case{E, "-40", "80"}, Case{E, "60", "200"}, Case{M, "-40", "25"}, Case{M, "30", "90"}}) {
         InputTexts texts = soundDesign();
         texts.evaporating = et;
         texts.condensing = ct;
@@ -132,7 +162,14 @@ TEST(CalculationRequest, EnglishTextsBecomeTheirValues) {
 }
 
 TEST(CalculationRequest, MetricInputIsConvertedToEnglish) {
-    const InputTexts texts{"R22", "10", "5", "45", "5", "5", "0.5", "1"};
+    const InputTexts texts{.refrigerant = "R22",
+                           .capacity = "10",
+                           .evaporating = "5",
+                           .condensing = "45",
+                           .superheat = "5",
+                           .subcooling = "5",
+                           .maxPressureDrop = "0.5",
+                           .circuits = "1"};
     const CalculationRequest request = checkCalculationRequest(texts, M);
     ASSERT_TRUE(request.ok());
     const DesignCase& d = request.designCase;

@@ -39,30 +39,61 @@ TEST_P(WorkedExamples, ShowTheExpectedResults) {
 
 INSTANTIATE_TEST_SUITE_P(
     English, WorkedExamples,
-    testing::Values(
-        WorkedExample{"TenPsiPerFoot", UnitSystem::English,
-                      {"R22", "1", "40", "110", "0", "10", "10", "1"},
-                      "0.09", "15.86", "22.1", "130", "5.9"},
-        WorkedExample{"FivePsiPerFoot", UnitSystem::English,
-                      {"R22", "1", "40", "110", "0", "10", "5", "1"},
-                      "0.1", "12.84", "37.2", "130", "3.5"},
-        WorkedExample{"TwoCircuits", UnitSystem::English,
-                      {"R22", "1", "40", "110", "0", "10", "10", "2"},
-                      "0.07", "13.11", "23.0", "130", "5.6"},
-        WorkedExample{"SuperheatIgnored", UnitSystem::English,
-                      {"R22", "1", "40", "110", "15", "10", "10", "1"},
-                      "0.09", "15.86", "22.1", "130", "5.9"}),
+    testing::Values(WorkedExample{"TenPsiPerFoot",
+                                  UnitSystem::English,
+                                  {"R22", "1", "40", "110", "0", "10", "10", "1"},
+                                  "0.09",
+                                  "15.86",
+                                  "22.1",
+                                  "130",
+                                  "5.9"},
+                    WorkedExample{"FivePsiPerFoot",
+                                  UnitSystem::English,
+                                  {"R22", "1", "40", "110", "0", "10", "5", "1"},
+                                  "0.1",
+                                  "12.84",
+                                  "37.2",
+                                  "130",
+                                  "3.5"},
+                    WorkedExample{"TwoCircuits",
+                                  UnitSystem::English,
+                                  {"R22", "1", "40", "110", "0", "10", "10", "2"},
+                                  "0.07",
+                                  "13.11",
+                                  "23.0",
+                                  "130",
+                                  "5.6"},
+                    WorkedExample{"SuperheatIgnored",
+                                  UnitSystem::English,
+                                  {"R22", "1", "40", "110", "15", "10", "10", "1"},
+                                  "0.09",
+                                  "15.86",
+                                  "22.1",
+                                  "130",
+                                  "5.9"}),
     [](const auto& row) { return std::string(row.param.name); });
 
-INSTANTIATE_TEST_SUITE_P(
-    Metric, WorkedExamples,
-    testing::Values(WorkedExample{"ThreeAndAHalfKilowatts", UnitSystem::Metric,
-                                  {"R22", "3.5", "5", "45", "0", "5", "2", "1"},
-                                  "0.09", "4.91", "7137", "10", "1.4"}),
-    [](const auto& row) { return std::string(row.param.name); });
+INSTANTIATE_TEST_SUITE_P(Metric, WorkedExamples,
+                         testing::Values(WorkedExample{
+                             "ThreeAndAHalfKilowatts",
+                             UnitSystem::Metric,
+                             {"R22", "3.5", "5", "45", "0", "5", "2", "1"},
+                             "0.09",
+                             "4.91",
+                             "7137",
+                             "10",
+                             "1.4"}),
+                         [](const auto& row) { return std::string(row.param.name); });
 
 TEST(OutputTexts, NoBoreForTenTonsAtOnePsiPerFoot) {
-    const InputTexts texts{"R22", "10", "40", "120", "0", "10", "1", "1"};
+    const InputTexts texts{.refrigerant = "R22",
+                           .capacity = "10",
+                           .evaporating = "40",
+                           .condensing = "120",
+                           .superheat = "0",
+                           .subcooling = "10",
+                           .maxPressureDrop = "1",
+                           .circuits = "1"};
     const CalculationRequest request = checkCalculationRequest(texts, UnitSystem::English);
     ASSERT_TRUE(request.ok());
     EXPECT_FALSE(SizeCapillary(request.designCase, texts.refrigerant, request.circuits));
