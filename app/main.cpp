@@ -10,6 +10,7 @@
 #include "ui/common/design_fonts.h"
 #include "ui/misc/Frmstart.h"
 #include "ui/platform/qt_platform_services.h"
+#include "ui/common/product_info.h"
 #include "ui/common/session.h"
 
 namespace {
@@ -53,7 +54,7 @@ bool answeredWithoutWindows(int argc, char** argv) {
 
 int main(int argc, char** argv) {
     QCoreApplication::setApplicationName(QStringLiteral("capillary-design"));
-    QCoreApplication::setApplicationVersion(QStringLiteral(CAPILLARY_VERSION));
+    QCoreApplication::setApplicationVersion(capillary::kProductVersionText);
     if (answeredWithoutWindows(argc, argv)) return 0;
 
     // A file-size limit reached while saving must fail the save, not end the program.

@@ -15,12 +15,12 @@ copper='#b8692e'
 copper_light='#e7a565'
 grey='#5a6470'
 
-# About box: name and tag line at the top, room for the strip from y 112, a footer line.
+# About box: name and tag line at the top (the box writes the version beneath them), room for
+# the strip from y 112, a footer line.
 convert -size 650x207 xc:white \
   -fill "$navy" -draw 'rectangle 0,0 649,6' \
   -font DejaVu-Sans-Bold -pointsize 34 -fill "$navy" -annotate +16+54 'Tolmerk' \
   -font DejaVu-Sans -pointsize 15 -fill "$copper" -annotate +18+80 'Capillary Tube Design' \
-  -font DejaVu-Sans -pointsize 11 -fill "$grey" -annotate +18+100 'Version 1.0.0' \
   -font DejaVu-Sans -pointsize 10 -fill "$grey" \
   -annotate +18+190 'Sizing of capillary tubes for R22, R134a, R407C and R404A.' \
   -annotate +18+204 'www.tolmerk.example' \

@@ -2,11 +2,14 @@
 
 #include <QString>
 
+#include "product.h"
+#include "ui/common/qt_text.h"
+
 namespace capillary {
 
-// Who makes the program and where to find them, as the Help menu, the About box and the
-// printed report name them.
-inline const QString kProductTitle = QStringLiteral("Tolmerk Capillary Tube Design");
+// The product as the windows and the printed report name it, and where to find its maker.
+inline const QString kProductTitleText = toQString(kProductTitle);
+inline const QString kProductVersionText = toQString(kProductVersion);
 inline const QString kMakerWebsite = QStringLiteral("https://www.tolmerk.example");
 
 }  // namespace capillary

@@ -17,6 +17,7 @@
 #include "ui/common/design_fonts.h"
 #include "ui/common/field_background.h"
 #include "ui/common/logo_movie.h"
+#include "ui/common/product_info.h"
 #include "ui/platform/platform_services.h"
 
 // Resources of a static library must be registered by name, outside any namespace.
@@ -46,6 +47,7 @@ Frmmain::Frmmain(Session& session, PlatformServices& services, QWidget* parent)
       services_(services) {
     registerFrmmainResources();
     ui_->setupUi(this);
+    setWindowTitle(kProductTitleText);
     setWindowIcon(designIcon());
     applyDesignLooks();
     collectControls();

@@ -12,12 +12,12 @@ namespace capillary {
 namespace {
 
 constexpr QSize kClientArea{461, 416};  // 6915 x 6240 twips
-constexpr int kTickMilliseconds = 500;
 constexpr std::int16_t kTicks = 4;
 
 }  // namespace
 
-Frmstart::Frmstart(std::function<void()> openMainWindow, QWidget* parent)
+Frmstart::Frmstart(std::function<void()> openMainWindow, std::chrono::milliseconds tick,
+                   QWidget* parent)
     : QWidget(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
       openMainWindow_(std::move(openMainWindow)) {
     registerMiscResources();
@@ -32,7 +32,7 @@ Frmstart::Frmstart(std::function<void()> openMainWindow, QWidget* parent)
     if (QScreen* screen = QGuiApplication::primaryScreen()) {
         move(screen->availableGeometry().center() - rect().center());
     }
-    Timer1.setInterval(kTickMilliseconds);
+    Timer1.setInterval(tick);
     connect(&Timer1, &QTimer::timeout, this, &Frmstart::Frmstart_Timer1_Timer);
     Frmstart_Form_Load();
 }

@@ -3,6 +3,7 @@
 #include <QTimer>
 #include <QWidget>
 
+#include <chrono>
 #include <cstdint>
 #include <functional>
 
@@ -14,9 +15,14 @@ class Frmstart : public QWidget {
     Q_OBJECT
 
   public:
-    explicit Frmstart(std::function<void()> openMainWindow, QWidget* parent = nullptr);
+    static constexpr std::chrono::milliseconds kTick{500};
+
+    // `tick` is the timer's interval; only tests, which need not wait two seconds, change it.
+    explicit Frmstart(std::function<void()> openMainWindow,
+                      std::chrono::milliseconds tick = kTick, QWidget* parent = nullptr);
 
     std::int16_t ticksLeft() const { return start_; }
+    std::chrono::milliseconds tickInterval() const { return Timer1.intervalAsDuration(); }
 
   protected:
     void closeEvent(QCloseEvent* event) override;

@@ -228,7 +228,7 @@ Frmplot::Frmplot(const ReportData& data) : texts_(kElementCount) {
         if (e.kind == Kind::Caption) texts_[i] = withLeader(e.caption, e.fullStops);
     }
     setText("Text1",
-            kProductTitle + QStringLiteral("  version ") + QStringLiteral(CAPILLARY_VERSION));
+            kProductTitleText + QStringLiteral("  version ") + kProductVersionText);
     setText("Text3", QStringLiteral("Tel: %1   Fax: %2   %3")
                          .arg(QLatin1String(kTelephone), QLatin1String(kFax), kMakerWebsite));
     Frmplot_Form_Load(data);

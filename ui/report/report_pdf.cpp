@@ -27,7 +27,7 @@ QByteArray renderReportPdf(const Frmplot& sheet, const QPageLayout& layout) {
         QPdfWriter writer(&buffer);
         writer.setResolution(1200);
         writer.setTitle(QStringLiteral("Capillary tube report"));
-        writer.setCreator(kProductTitle);
+        writer.setCreator(kProductTitleText);
         writer.setPageLayout(layout);
         QPainter painter(&writer);
         sheet.paint(painter,
