@@ -1,5 +1,6 @@
 // capillary-size: sizes a capillary tube from the command line with the desktop program's
-// engine, one design from options or a CSV batch.
+// engine, one design from options or a CSV batch; checks a sized tube, or rates a given one,
+// with the second-opinion models.
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -8,20 +9,27 @@
 #include <cerrno>
 #include <csignal>
 #include <cstdio>
-#include <initializer_list>
+#include <cstdlib>
 #include <filesystem>
+#include <initializer_list>
+#include <optional>
 #include <string>
 #include <thread>
 
 #include <CLI/CLI.hpp>
 
 #include "engine/input_fields.h"
+#include "product.h"
+#include "engine/validation_table.h"
 #include "io/project_design.h"
 #include "io/project_file_reader.h"
 
 #include "batch.h"
 #include "exit_codes.h"
+#include "flow_profile_report.h"
+#include "rating_report.h"
 #include "run_report.h"
+#include "second_opinion_report.h"
 #include "sizing_run.h"
 #ifdef CAPILLARY_SIZE_REPORTS
 #include "report_output.h"
@@ -39,8 +47,13 @@ struct Options {
     std::string units = "ip";
     bool json = false;
     bool bores = false;
+    bool check = false;
+    bool profile = false;
+    bool rate = false;
+    std::string bore, tubeLength;
+    bool validate = false;
     std::string batch;
-    int jobs = 0;  // 0: one per hardware thread
+    int jobs = 0;        // 0: one per hardware thread
     std::string report;  // the PDF to write the saved design's report to
     std::string customer, project, note;
 };
@@ -66,6 +79,17 @@ void declare(CLI::App& app, Options& o) {
         ->default_str("ip");
     app.add_flag("--json", o.json, "print one JSON object instead of text");
     app.add_flag("--bores", o.bores, "also list every standard bore with its figures");
+    app.add_flag("--check", o.check,
+                 "also the sized tube by the homogeneous model and, for R22, the ASHRAE chart");
+    app.add_flag("--profile", o.profile,
+                 "also the homogeneous model's march along the sized tube, as CSV");
+    app.add_flag("--rate", o.rate,
+                 "rate a given tube instead: the flow and capacity it passes by each model");
+    app.add_option("--bore", o.bore, "with --rate: the tube's bore (in, or mm with --units si)");
+    app.add_option("--tube-length", o.tubeLength,
+                   "with --rate: the tube's length (ft, or m with --units si)");
+    app.add_flag("--validate", o.validate,
+                 "print the models set against the handbook and each other, as Markdown");
     app.add_option("--batch", o.batch,
                    "size every row of a CSV file (- for standard input) and print CSV");
     app.add_option("--jobs", o.jobs,
@@ -78,11 +102,11 @@ void declare(CLI::App& app, Options& o) {
     app.add_option("--project", o.project, "the report's project, instead of the file's");
     app.add_option("--note", o.note, "the report's note, instead of the file's");
 #endif
-    app.set_version_flag("--version", std::string("capillary-size ") + CAPILLARY_VERSION);
+    app.set_version_flag("--version", "capillary-size " + std::string(capillary::kProductVersion));
     app.footer(
         "Each value is the text you would type into the window's field; it passes the same\n"
-        "checks. Exit codes: 0 sized, 1 an input was rejected, 2 no bore meets the limit,\n"
-        "64 usage error.");
+        "checks. Exit codes: 0 sized (or rated), 1 an input was rejected, 2 no bore meets the\n"
+        "limit (with --rate: the homogeneous model cannot rate the tube), 64 usage error.");
 }
 
 // Refuses options that do not go together, naming the first offender; true when all is well.
@@ -105,12 +129,77 @@ bool designOptionsGiven(const CLI::App& app, const char* reason) {
     return true;
 }
 
+// Whether no option but `only` was given; names the first other one when not.
+bool givenAlone(const CLI::App& app, const std::string& only) {
+    for (const CLI::Option* option : app.get_options()) {
+        const std::string name = option->get_name();
+        if (option->count() > 0 && name != only) {
+            std::fprintf(stderr, "capillary-size: %s cannot be combined with %s\n", name.c_str(),
+                         only.c_str());
+            return false;
+        }
+    }
+    return true;
+}
+
+void printJson(const nlohmann::ordered_json& json) {
+    std::fputs((json.dump(2) + "\n").c_str(), stdout);
+}
+
+// A run that sized no tube has nothing for the second opinions to look at.
 void print(const cli::SizingRun& run, const Options& o) {
+    const std::optional<cli::SecondOpinion> opinion =
+        o.check || o.profile ? cli::secondOpinionOf(run) : std::nullopt;
     if (o.json) {
-        std::fputs((toJson(run).dump(2) + "\n").c_str(), stdout);
+        nlohmann::ordered_json json = toJson(run);
+        if (opinion && o.check) json["check"] = cli::secondOpinionJson(*opinion);
+        if (opinion && o.profile) json["profile"] = cli::flowProfileJson(opinion->homogeneous);
+        printJson(json);
+        return;
+    }
+    printText(run, stdout, stderr);
+    if (opinion && o.check) cli::printSecondOpinion(*opinion, run.unit, stdout);
+    if (opinion && o.profile) cli::printFlowProfile(opinion->homogeneous, run.unit, stdout);
+}
+
+// The rating shares the design's temperature options; left out, the circuits are one.
+capillary::RatingTexts ratingTexts(const Options& o, const CLI::App& app) {
+    capillary::RatingTexts texts{.refrigerant = o.texts.refrigerant,
+                                 .bore = o.bore,
+                                 .tubeLength = o.tubeLength,
+                                 .evaporating = o.texts.evaporating,
+                                 .condensing = o.texts.condensing,
+                                 .subcooling = o.texts.subcooling};
+    if (app.count("--circuits")) texts.circuits = o.texts.circuits;
+    return texts;
+}
+
+int rateTube(const Options& o, const CLI::App& app, UnitSystem unit) {
+    const char* reason = "cannot be combined with --rate";
+    if (!optionsFit(app,
+                    {"FILE.cqz", "--capacity", "--superheat", "--max-dp", "--bores", "--check",
+                     "--profile", "--batch"},
+                    reason)) {
+        return cli::kUsage;
+    }
+#ifdef CAPILLARY_SIZE_REPORTS
+    if (!optionsFit(app, {"--report", "--customer", "--project", "--note"}, reason)) {
+        return cli::kUsage;
+    }
+#endif
+    const cli::RatingRun run = cli::runRating(ratingTexts(o, app), unit);
+    if (o.json) {
+        printJson(toJson(run));
     } else {
         printText(run, stdout, stderr);
     }
+    return run.exitCode();
+}
+
+int printValidation(const CLI::App& app) {
+    if (!givenAlone(app, "--validate")) return cli::kUsage;
+    std::fputs(capillary::formatValidationTable(capillary::validationRows()).c_str(), stdout);
+    return EXIT_SUCCESS;
 }
 
 int sizeOne(const InputTexts& texts, UnitSystem unit, const Options& o) {
@@ -219,7 +308,11 @@ int main(int argc, char** argv) {
                      e.what());
         return cli::kUsage;
     }
+    if (options.validate) return printValidation(app);
     if (options.batch.empty() && !optionsFit(app, {"--jobs"}, "needs --batch")) return cli::kUsage;
+    const UnitSystem unit = options.units == "si" ? UnitSystem::Metric : UnitSystem::English;
+    if (options.rate) return rateTube(options, app, unit);
+    if (!optionsFit(app, {"--bore", "--tube-length"}, "needs --rate")) return cli::kUsage;
     if (!options.projectFile.empty()) {
         if (!designOptionsGiven(app, "cannot be combined with a project file") ||
             !optionsFit(app, {"--units", "--batch"}, "cannot be combined with a project file")) {
@@ -243,11 +336,11 @@ int main(int argc, char** argv) {
         }
     }
 #endif
-    const UnitSystem unit = options.units == "si" ? UnitSystem::Metric : UnitSystem::English;
     if (options.batch.empty()) return sizeOne(options.texts, unit, options);
     // A batch takes its designs from its rows and writes CSV; nothing else can be honoured.
     if (!designOptionsGiven(app, "cannot be combined with --batch") ||
-        !optionsFit(app, {"--json", "--bores"}, "cannot be combined with --batch")) {
+        !optionsFit(app, {"--json", "--bores", "--check", "--profile"},
+                    "cannot be combined with --batch")) {
         return cli::kUsage;
     }
     return sizeBatch(options, unit);

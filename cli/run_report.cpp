@@ -6,24 +6,19 @@
 #include <fmt/core.h>
 
 #include "engine/unit_labels.h"
+#include "figure_texts.h"
 
 namespace capillary::cli {
 namespace {
 
-std::string_view trimmed(std::string_view caption) {
-    while (!caption.empty() && caption.back() == ' ') caption.remove_suffix(1);
-    return caption;
-}
-
 void printBoreTable(const SizingRun& run, std::FILE* out) {
     const UnitLabels& labels = unitLabels(run.unit);
-    const std::string velocityUnit = fmt::format("({})", trimmed(labels.Lbl17));
-    const std::string lengthUnit = fmt::format("({})", trimmed(labels.Lbl19));
-    const std::string gradientUnit = fmt::format("({})", trimmed(labels.Label2));
-    fmt::print(out, "\n{:<6} {:>10} {:>12} {:>14}  {}\n", "Bore", "Velocity", "Length",
-               "Gradient", "Meets limit");
-    fmt::print(out, "{:<6} {:>10} {:>12} {:>14}\n", "(in)", velocityUnit, lengthUnit,
-               gradientUnit);
+    const std::string velocityUnit = fmt::format("({})", unitCaption(labels.Lbl17));
+    const std::string lengthUnit = fmt::format("({})", unitCaption(labels.Lbl19));
+    const std::string gradientUnit = fmt::format("({})", unitCaption(labels.Label2));
+    fmt::print(out, "\n{:<6} {:>10} {:>12} {:>14}  {}\n", "Bore", "Velocity", "Length", "Gradient",
+               "Meets limit");
+    fmt::print(out, "{:<6} {:>10} {:>12} {:>14}\n", "(in)", velocityUnit, lengthUnit, gradientUnit);
     for (const BoreEvaluation& bore : *run.bores) {
         const BoreFigureTexts figures = formatBoreFigures(bore, run.unit);
         const bool chosen = run.sizing && run.sizing->chosen.index == bore.index;
@@ -55,9 +50,12 @@ nlohmann::ordered_json inputsJson(const SizingRun& run) {
 // The checked design in English units, as the marching model reads it.
 nlohmann::ordered_json designJson(const SizingRun& run) {
     const DesignCase& d = run.request.designCase;
-    return {{"capacityTons", d.CAPACITY},     {"evaporatingF", d.et},
-            {"condensingF", d.ct},            {"superheatF", d.sh},
-            {"subcoolingF", d.sc},            {"maxGradientPsiPerFt", d.dpd},
+    return {{"capacityTons", d.CAPACITY},
+            {"evaporatingF", d.et},
+            {"condensingF", d.ct},
+            {"superheatF", d.sh},
+            {"subcoolingF", d.sc},
+            {"maxGradientPsiPerFt", d.dpd},
             {"circuits", run.request.circuits}};
 }
 
@@ -79,12 +77,12 @@ void printText(const SizingRun& run, std::FILE* out, std::FILE* err) {
         const OutputTexts& o = *run.outputs;
         const UnitLabels& labels = unitLabels(run.unit);
         fmt::print(out, "Line Size : {} {}\n", o.lineSize, o.lineSizeCaption);
-        fmt::print(out, "Velocity : {} {}\n", o.velocity, trimmed(labels.Lbl17));
-        fmt::print(out, "Length : {} {}\n", o.length, trimmed(labels.Lbl19));
+        fmt::print(out, "Velocity : {} {}\n", o.velocity, unitCaption(labels.Lbl17));
+        fmt::print(out, "Length : {} {}\n", o.length, unitCaption(labels.Lbl19));
         fmt::print(out, "Total Pressure Drop : {} {}\n", o.totalPressureDrop,
-                   trimmed(labels.Lbl15));
+                   unitCaption(labels.Lbl15));
         fmt::print(out, "Actual Pressure Drop : {} {}\n", o.actualPressureDrop,
-                   trimmed(labels.Label2));
+                   unitCaption(labels.Label2));
     }
     if (run.bores) printBoreTable(run, out);
     if (run.exitCode() == kSized) return;
@@ -108,13 +106,14 @@ nlohmann::ordered_json toJson(const SizingRun& run) {
                 {"actualPressureDrop", o.actualPressureDrop},
                 {"units", unitSystemName(run.unit)}};
         nlohmann::ordered_json raw = designJson(run);
-        raw.update(nlohmann::ordered_json{{"boreIndex", chosen.index},
-                                          {"diameterFt", chosen.bore.diameterFt},
-                                          {"massFlowLbPerH", run.sizing->massFlowLbPerH},
-                                          {"totalPressureDropPsi", run.sizing->totalPressureDropPsi},
-                                          {"meanVelocityFtPerS", chosen.meanVelocityFtPerS},
-                                          {"lengthFt", chosen.lengthFt},
-                                          {"gradientPsiPerFt", chosen.gradientPsiPerFt}});
+        raw.update(
+            nlohmann::ordered_json{{"boreIndex", chosen.index},
+                                   {"diameterFt", chosen.bore.diameterFt},
+                                   {"massFlowLbPerH", run.sizing->massFlowLbPerH},
+                                   {"totalPressureDropPsi", run.sizing->totalPressureDropPsi},
+                                   {"meanVelocityFtPerS", chosen.meanVelocityFtPerS},
+                                   {"lengthFt", chosen.lengthFt},
+                                   {"gradientPsiPerFt", chosen.gradientPsiPerFt}});
         json["inputs"] = inputsJson(run);
         json["raw"] = std::move(raw);
     } else {

@@ -14,19 +14,16 @@
 #include <nlohmann/json.hpp>
 
 #include "shell_run.h"
+#include "worked_examples.h"
 
 namespace {
 
 using capillary::testing::capillarySize;
+using capillary::testing::kFirstExample;
+using capillary::testing::kMetricExample;
+using capillary::testing::kRating;
 using capillary::testing::ProcessResult;
 using capillary::testing::runShell;
-
-const std::string kFirstExample =
-    "--refrigerant R22 --capacity 1 --evaporating 40 --condensing 110 --subcooling 10 "
-    "--max-dp 10 --circuits 1";
-const std::string kMetricExample =
-    "--units si --refrigerant R22 --capacity 3.5 --evaporating 5 --condensing 45 "
-    "--subcooling 5 --max-dp 2 --circuits 1";
 
 TEST(CapillarySize, PrintsTheFiveResultLines) {
     const ProcessResult run = capillarySize(kFirstExample);
@@ -87,7 +84,9 @@ void expectFailure(const FailureCase& c) {
     const ProcessResult run = capillarySize(c.arguments + " --json");
     EXPECT_EQ(run.code, c.code) << c.arguments;
     const auto json = nlohmann::json::parse(run.out);
-    const auto orNull = [](const char* text) { return text ? nlohmann::json(text) : nlohmann::json(); };
+    const auto orNull = [](const char* text) {
+        return text ? nlohmann::json(text) : nlohmann::json();
+    };
     EXPECT_EQ(json["error"], c.error) << c.arguments;
     EXPECT_EQ(json["field"], orNull(c.field)) << c.arguments;
     EXPECT_EQ(json["option"], orNull(c.option)) << c.arguments;
@@ -137,8 +136,8 @@ TEST(CapillarySize, RejectsWhatTheWindowCouldNotHold) {
         {kFirstExample + " --capacity -1", 1,
          "--capacity -1: the capacity field takes no minus sign (Valid Range Is 1 to 10 Ton)",
          "Txtcapacity", "--capacity"},
-        {kFirstExample + " --max-dp -3", 1, "--max-dp -3: the pressure drop field takes no minus sign",
-         "Cmbdpd", "--max-dp"},
+        {kFirstExample + " --max-dp -3", 1,
+         "--max-dp -3: the pressure drop field takes no minus sign", "Cmbdpd", "--max-dp"},
         {kFirstExample + " --circuits 1.5", 1, "--circuits 1.5: not a whole number of circuits",
          "Txtcircuit", "--circuits"},
         {kFirstExample + " --circuits -1", 1,
@@ -161,12 +160,57 @@ TEST(CapillarySize, RejectsWhatTheWindowCouldNotHold) {
     EXPECT_EQ(capillarySize(kFirstExample + " --capacity 10 --circuits 2.").code, 0);
 }
 
+// A rating option has no window control: the error names the option alone.
+TEST(CapillarySize, RejectsRatingOptions) {
+    const FailureCase cases[] = {
+        {"--rate --refrigerant R22", 1, "--bore \"\": missing; a rating needs the bore", nullptr,
+         "--bore"},
+        {kRating + " --tube-length 0", 1, "--tube-length 0: the tube length must be above zero",
+         nullptr, "--tube-length"},
+        {kRating + " --condensing 79", 1,
+         "--condensing 79: below 80 F, the lowest condensing temperature "
+         "(Valid Range Is 80 to 150 F)",
+         nullptr, "--condensing"},
+        {kRating + " --units si --bore 2.3 --tube-length 6.7 --evaporating 5 --condensing 45 "
+                   "--subcooling 23",
+         1, "--subcooling 23: above 22 K, the largest subcooling (Valid Range Is 0 to 22 K)",
+         nullptr, "--subcooling"},
+        {kRating + " --circuits ''", 1,
+         "--circuits \"\": missing; a rating needs the number of "
+         "circuits",
+         nullptr, "--circuits"},
+    };
+    for (const FailureCase& c : cases) expectFailure(c);
+    const ProcessResult text = capillarySize(kRating + " --refrigerant r22");
+    EXPECT_EQ(text.code, 1);
+    EXPECT_EQ(text.out,
+              "error: --refrigerant r22: not a known refrigerant; choose R22, R134a, R407C or "
+              "R404A\n");
+}
+
 TEST(CapillarySize, UsageErrors) {
-    for (const std::string& arguments :
-         {kFirstExample + " --units kelvin", kFirstExample + " --colour",
-          kFirstExample + " --jobs 2", std::string("--batch - --json"),
-          std::string("--batch - --bores"), std::string("--batch - --capacity 1"),
-          std::string("--batch - --jobs 0")}) {
+    for (const std::string& arguments : {kFirstExample + " --units kelvin",
+                                         kFirstExample + " --colour",
+                                         kFirstExample + " --jobs 2",
+                                         std::string("--batch - --json"),
+                                         std::string("--batch - --bores"),
+                                         std::string("--batch - --capacity 1"),
+                                         std::string("--batch - --jobs 0"),
+                                         std::string("--batch - --check"),
+                                         std::string("--batch - --profile"),
+                                         std::string("--batch - --rate"),
+                                         kFirstExample + " --bore 0.09",
+                                         std::string("--tube-length 1 saved.cqz"),
+                                         kRating + " --capacity 1",
+                                         kRating + " --max-dp 10",
+                                         kRating + " --superheat 0",
+                                         kRating + " --check",
+                                         kRating + " --profile",
+                                         kRating + " --bores",
+                                         kRating + " saved.cqz",
+                                         std::string("--validate --json"),
+                                         std::string("--validate --units ip"),
+                                         std::string("--validate saved.cqz")}) {
         const ProcessResult run = capillarySize(arguments + " </dev/null");
         EXPECT_EQ(run.code, 64) << arguments;
         EXPECT_EQ(run.out.find("rows:"), std::string::npos) << arguments;  // nothing was sized
@@ -176,15 +220,17 @@ TEST(CapillarySize, UsageErrors) {
 TEST(CapillarySize, TextModeNamesTheFieldOnError) {
     const ProcessResult run = capillarySize(kFirstExample + " --circuits x");
     EXPECT_EQ(run.code, 1);
-    EXPECT_EQ(run.out,
-              "error: --circuits x: not a number\nfield: Txtcircuit (--circuits)\n");
+    EXPECT_EQ(run.out, "error: --circuits x: not a number\nfield: Txtcircuit (--circuits)\n");
 }
 
 TEST(CapillarySize, HelpAndVersion) {
     EXPECT_EQ(capillarySize("--version").out, "capillary-size 1.0.0\n");
     const ProcessResult help = capillarySize("--help");
     EXPECT_EQ(help.code, 0);
-    EXPECT_NE(help.out.find("--batch"), std::string::npos);
+    for (const char* option :
+         {"--batch", "--check", "--profile", "--rate", "--bore", "--tube-length", "--validate"}) {
+        EXPECT_NE(help.out.find(option), std::string::npos) << option;
+    }
 }
 
 TEST(CapillarySize, BatchFromStandardInput) {
@@ -212,7 +258,8 @@ TEST(CapillarySize, BatchRowsReachALivePipeAtOnce) {
         dup2(toSizer[0], STDIN_FILENO);
         dup2(fromSizer[1], STDOUT_FILENO);
         for (int fd : {toSizer[0], toSizer[1], fromSizer[0], fromSizer[1]}) close(fd);
-        execl(CAPILLARY_SIZE_PATH, CAPILLARY_SIZE_PATH, "--batch", "-", static_cast<char*>(nullptr));
+        execl(CAPILLARY_SIZE_PATH, CAPILLARY_SIZE_PATH, "--batch", "-",
+              static_cast<char*>(nullptr));
         _exit(127);
     }
     close(toSizer[0]);
@@ -299,9 +346,9 @@ TEST_F(CapillarySizeProjectFile, ImpossibleDesignsFindNoBore) {
     struct Case {
         const char *refrigerant, *evaporating, *condensing, *subcooling, *unit;
     };
-    for (const auto& [refrigerant, et, ct, sc, unit] : {Case{"R22", "40", "110", "-1000", "0"},
-                                                        Case{"R22", "230", "268", "40", "0"},
-                                                        Case{"R404A", "40", "110", "10", "1"}}) {
+    for (const auto& [refrigerant, et, ct, sc, unit] :
+         {Case{"R22", "40", "110", "-1000", "0"}, Case{"R22", "230", "268", "40", "0"},
+          Case{"R404A", "40", "110", "10", "1"}}) {
         std::string design = kMetricProject;
         const auto replaceLine = [&](int line, const std::string& text) {
             std::size_t at = 0;
