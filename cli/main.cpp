@@ -58,22 +58,34 @@ struct Options {
     std::string customer, project, note;
 };
 
+// What each design option takes; the option names come from the table of the window's inputs.
+const char* designOptionHelp(capillary::InputField field) {
+    using capillary::InputField;
+    switch (field) {
+        case InputField::Cmbrt: return "R22, R134a, R407C or R404A";
+        case InputField::Txtcapacity: return "system capacity (tons, or kW with --units si)";
+        case InputField::Txtet: return "evaporating temperature (F or C)";
+        case InputField::Txtct: return "condensing temperature (F or C)";
+        case InputField::Txtsh: return "superheat (F or K); no effect on the result";
+        case InputField::Txtsc: return "subcooling (F or K)";
+        case InputField::Cmbdpd:
+            return "maximum pressure drop per length (psi/ft, or bar/m with --units si)";
+        case InputField::Txtcircuit: return "number of parallel circuits";
+    }
+    return "";
+}
+
 void declare(CLI::App& app, Options& o) {
     // A repeated option takes its last value, so a script can override what it built up.
     app.option_defaults()->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
     app.add_option("FILE.cqz", o.projectFile,
                    "a saved project file to size, in its own unit system, instead of the "
                    "design options");
-    app.add_option("--refrigerant", o.texts.refrigerant, "R22, R134a, R407C or R404A");
-    app.add_option("--capacity", o.texts.capacity, "system capacity (tons, or kW with --units si)");
-    app.add_option("--evaporating", o.texts.evaporating, "evaporating temperature (F or C)");
-    app.add_option("--condensing", o.texts.condensing, "condensing temperature (F or C)");
-    app.add_option("--subcooling", o.texts.subcooling, "subcooling (F or K)");
-    app.add_option("--superheat", o.texts.superheat, "superheat (F or K); no effect on the result")
-        ->default_str("0");
-    app.add_option("--max-dp", o.texts.maxPressureDrop,
-                   "maximum pressure drop per length (psi/ft, or bar/m with --units si)");
-    app.add_option("--circuits", o.texts.circuits, "number of parallel circuits");
+    for (const capillary::InputFieldInfo& info : capillary::kInputFields) {
+        CLI::Option* option =
+            app.add_option(std::string(info.option), o.texts.*info.text, designOptionHelp(info.field));
+        if (info.field == capillary::InputField::Txtsh) option->default_str("0");
+    }
     app.add_option("--units", o.units, "unit system of the inputs and results")
         ->check(CLI::IsMember({"ip", "si"}))
         ->default_str("ip");
