@@ -6,12 +6,12 @@
 #include <cstdio>
 #include <optional>
 
-#include "ui/main/Frmmain.h"
 #include "ui/common/design_fonts.h"
-#include "ui/misc/Frmstart.h"
-#include "ui/platform/qt_platform_services.h"
 #include "ui/common/product_info.h"
 #include "ui/common/session.h"
+#include "ui/main/Frmmain.h"
+#include "ui/misc/Frmstart.h"
+#include "ui/platform/qt_platform_services.h"
 
 namespace {
 

@@ -19,10 +19,10 @@
 #include <CLI/CLI.hpp>
 
 #include "engine/input_fields.h"
-#include "product.h"
 #include "engine/validation_table.h"
 #include "io/project_design.h"
 #include "io/project_file_reader.h"
+#include "product.h"
 
 #include "batch.h"
 #include "exit_codes.h"
@@ -62,15 +62,22 @@ struct Options {
 const char* designOptionHelp(capillary::InputField field) {
     using capillary::InputField;
     switch (field) {
-        case InputField::Cmbrt: return "R22, R134a, R407C or R404A";
-        case InputField::Txtcapacity: return "system capacity (tons, or kW with --units si)";
-        case InputField::Txtet: return "evaporating temperature (F or C)";
-        case InputField::Txtct: return "condensing temperature (F or C)";
-        case InputField::Txtsh: return "superheat (F or K); no effect on the result";
-        case InputField::Txtsc: return "subcooling (F or K)";
+        case InputField::Cmbrt:
+            return "R22, R134a, R407C or R404A";
+        case InputField::Txtcapacity:
+            return "system capacity (tons, or kW with --units si)";
+        case InputField::Txtet:
+            return "evaporating temperature (F or C)";
+        case InputField::Txtct:
+            return "condensing temperature (F or C)";
+        case InputField::Txtsh:
+            return "superheat (F or K); no effect on the result";
+        case InputField::Txtsc:
+            return "subcooling (F or K)";
         case InputField::Cmbdpd:
             return "maximum pressure drop per length (psi/ft, or bar/m with --units si)";
-        case InputField::Txtcircuit: return "number of parallel circuits";
+        case InputField::Txtcircuit:
+            return "number of parallel circuits";
     }
     return "";
 }
@@ -82,8 +89,8 @@ void declare(CLI::App& app, Options& o) {
                    "a saved project file to size, in its own unit system, instead of the "
                    "design options");
     for (const capillary::InputFieldInfo& info : capillary::kInputFields) {
-        CLI::Option* option =
-            app.add_option(std::string(info.option), o.texts.*info.text, designOptionHelp(info.field));
+        CLI::Option* option = app.add_option(std::string(info.option), o.texts.*info.text,
+                                             designOptionHelp(info.field));
         if (info.field == capillary::InputField::Txtsh) option->default_str("0");
     }
     app.add_option("--units", o.units, "unit system of the inputs and results")

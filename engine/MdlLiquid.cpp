@@ -78,8 +78,8 @@ BoreEvaluation evaluateBore(const March& m, int index, double maxGradientPsiPerF
         const double v = 4 * m.massFlowLbPerH / (d * d * m.density[k] * kPiSecondsPerHour);
         velocitySum += v;
         // Darcy–Weisbach solved for the length over which this step's pressure drop occurs.
-        const double stepLength = m.pressureDropPsi[k] * kSquareInchesPerSquareFoot * 2 *
-                                  kGravity * d / (f * m.density[k] * v * v);
+        const double stepLength = m.pressureDropPsi[k] * kSquareInchesPerSquareFoot * 2 * kGravity *
+                                  d / (f * m.density[k] * v * v);
         result.lengthFt += stepLength;
         physical = physical && positiveAndFinite(v) && positiveAndFinite(stepLength);
     }

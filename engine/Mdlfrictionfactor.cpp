@@ -11,7 +11,8 @@ float narrow(double value) { return static_cast<float>(value); }
 // −2·log10(r/3.7 + 2.51/(Re·√f)) − 1/√f, with the narrowing points of the 32-bit original.
 float residual(double relativeRoughness, double reynolds, float f) {
     double root = std::sqrt(static_cast<double>(f));
-    float logTerm = narrow(-0.86858896 * std::log(relativeRoughness / 3.7 + 2.51 / (reynolds * root)));
+    float logTerm =
+        narrow(-0.86858896 * std::log(relativeRoughness / 3.7 + 2.51 / (reynolds * root)));
     float inverseRoot = narrow(1.0 / root);
     return narrow(static_cast<double>(logTerm) - inverseRoot);
 }

@@ -81,7 +81,8 @@ CalculationRequest checkCalculationRequest(InputTexts texts, UnitSystem unit) {
         d.sc = toEnglish(Quantity::TemperatureDifference, subcooling);
         d.dpd = toEnglish(Quantity::PressureGradient, *maxPressureDrop);
     } else {
-        d = DesignCase{*capacity, *evaporating, *condensing, superheat, subcooling, *maxPressureDrop};
+        d = DesignCase{*capacity, *evaporating, *condensing,
+                       superheat, subcooling,   *maxPressureDrop};
     }
     request.circuits = *circuits;
     return request;

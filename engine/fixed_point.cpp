@@ -18,10 +18,10 @@ bool isExactTie(double value, int decimals) {
 
 std::string toChars(double value, std::chars_format format, int precision) {
     std::array<char, 400> buffer{};
-    auto result = precision < 0
-                      ? std::to_chars(buffer.data(), buffer.data() + buffer.size(), value, format)
-                      : std::to_chars(buffer.data(), buffer.data() + buffer.size(), value, format,
-                                      precision);
+    auto result =
+        precision < 0
+            ? std::to_chars(buffer.data(), buffer.data() + buffer.size(), value, format)
+            : std::to_chars(buffer.data(), buffer.data() + buffer.size(), value, format, precision);
     if (result.ec != std::errc()) return std::isnan(value) ? "nan" : "inf";
     return std::string(buffer.data(), result.ptr);
 }
@@ -32,7 +32,8 @@ std::string formatFixed(double value, int decimals) {
     if (!std::isfinite(value)) return toChars(value, std::chars_format::fixed, decimals);
     if (isExactTie(value, decimals)) {
         // to_chars breaks ties to even; step one ulp outward so the tie goes away from zero.
-        value = std::nextafter(value, std::copysign(std::numeric_limits<double>::infinity(), value));
+        value =
+            std::nextafter(value, std::copysign(std::numeric_limits<double>::infinity(), value));
     }
     std::string text = toChars(value, std::chars_format::fixed, decimals);
     if (text.front() == '-' && text.find_first_not_of("-0.") == std::string::npos) {

@@ -90,9 +90,8 @@ std::optional<std::string> checkText(int line, const ProjectValue& value) {
         return lineReason(line, "is not a number " + shown(value.text));
     }
     // Opening takes the pressure drop through the other unit system and back.
-    if (line == kPressureDropLine &&
-        (!reformatSavedPressureDrop(value.text, UnitSystem::English) ||
-         !reformatSavedPressureDrop(value.text, UnitSystem::Metric))) {
+    if (line == kPressureDropLine && (!reformatSavedPressureDrop(value.text, UnitSystem::English) ||
+                                      !reformatSavedPressureDrop(value.text, UnitSystem::Metric))) {
         return lineReason(line, "is out of range " + shown(value.text));
     }
     return std::nullopt;
@@ -154,7 +153,8 @@ ProjectReadResult parseProjectFile(std::string_view bytes) {
             readWholeNumber(line, value, history);  // kept when it is one, else 0
             continue;
         }
-        auto fault = line == kUnitLine ? readWholeNumber(line, value, unit) : checkText(line, value);
+        auto fault =
+            line == kUnitLine ? readWholeNumber(line, value, unit) : checkText(line, value);
         if (fault) return refuse(std::move(*fault));
     }
     // Whatever follows line 23 was never read by any version of the program.

@@ -5,7 +5,6 @@ namespace {
 
 bool isBlank(char c) { return c == ' ' || c == '\t'; }
 
-
 }  // namespace
 
 bool isBinaryByte(char c) {

@@ -22,7 +22,6 @@ using capillary::testing::runShell;
 
 std::string quoted(const std::filesystem::path& path) { return "'" + path.string() + "'"; }
 
-
 bool havePoppler() {
     return runShell("command -v pdftotext").code == 0 && runShell("command -v pdfinfo").code == 0;
 }
@@ -76,14 +75,14 @@ class CapillarySizeReport : public testing::Test {
 TEST_F(CapillarySizeReport, WritesTheSizedDesignWithTheFilesHeading) {
     const auto design = write("cabinet design.cqz", project("10"));
     const auto out = pdf("report out.pdf");
-    const ProcessResult sized =
-        runShell("env -u XDG_RUNTIME_DIR " + std::string(CAPILLARY_SIZE_PATH) + " " +
-                 quoted(design) + " --report " + quoted(out) + " --project 'Cabinet 4' 2>&1 >/dev/null");
+    const ProcessResult sized = runShell(
+        "env -u XDG_RUNTIME_DIR " + std::string(CAPILLARY_SIZE_PATH) + " " + quoted(design) +
+        " --report " + quoted(out) + " --project 'Cabinet 4' 2>&1 >/dev/null");
     EXPECT_EQ(sized.code, 0);
     EXPECT_EQ(sized.out, "");  // nothing at all on standard error
-    EXPECT_NE(capillarySize(quoted(design)).out.find(
-                  "Line Size : 0.09 Inch Copper Tube Inside diameter"),
-              std::string::npos);
+    EXPECT_NE(
+        capillarySize(quoted(design)).out.find("Line Size : 0.09 Inch Copper Tube Inside diameter"),
+        std::string::npos);
     ASSERT_TRUE(std::filesystem::exists(out));
     if (!havePoppler()) GTEST_SKIP() << "pdftotext and pdfinfo (poppler-utils) are not installed";
     EXPECT_EQ(pdfPages(out), 1);

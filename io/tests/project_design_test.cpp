@@ -23,9 +23,9 @@ TEST(ProjectDesign, PressureDropIsRoundedToTheFilesUnitSystem) {
         const char* saved;
         const char* shown;
     };
-    for (const auto& [unit, saved, shown] : {Case{1, "0.5", "0.5"}, Case{1, "0.123", "0.12"},
-                                             Case{0, "4.27", "4.3"}, Case{0, "100", "100"},
-                                             Case{7, "2", "2"}, Case{0, "", ""}}) {
+    for (const auto& [unit, saved, shown] :
+         {Case{1, "0.5", "0.5"}, Case{1, "0.123", "0.12"}, Case{0, "4.27", "4.3"},
+          Case{0, "100", "100"}, Case{7, "2", "2"}, Case{0, "", ""}}) {
         ProjectRecord record = freshEnglishDesign();
         record.unit = unit;
         record.maxPressureDrop = saved;

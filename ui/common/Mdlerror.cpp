@@ -4,8 +4,8 @@
 #include <QString>
 
 #include "engine/messages.h"
-#include "ui/platform/platform_services.h"
 #include "ui/common/qt_text.h"
+#include "ui/platform/platform_services.h"
 
 namespace capillary::Mdlerror {
 namespace {

@@ -88,16 +88,17 @@ void Frmmain::applyDesignLooks() {
     QPalette lineSize = ui_->Txtlinesize->palette();
     lineSize.setColor(QPalette::Base, palette().color(QPalette::Button));
     ui_->Txtlinesize->setPalette(lineSize);
-    const std::initializer_list<QWidget*> whiteFields{ui_->Cmbrt,       ui_->Txtcapacity, ui_->Txtet,  ui_->Txtct,
-                                                      ui_->Txtsh,       ui_->Txtsc,       ui_->Cmbdpd, ui_->Txtcircuit,
-                                                      ui_->Txtvelocity, ui_->Txtel,       ui_->Txttpd, ui_->Adpd};
+    const std::initializer_list<QWidget*> whiteFields{
+        ui_->Cmbrt,  ui_->Txtcapacity, ui_->Txtet,       ui_->Txtct, ui_->Txtsh,  ui_->Txtsc,
+        ui_->Cmbdpd, ui_->Txtcircuit,  ui_->Txtvelocity, ui_->Txtel, ui_->Txttpd, ui_->Adpd};
     for (QWidget* field : whiteFields) setFieldBackground(field, kFieldWhite);
 
     // The six-character limit is on typing only: a text put in by a project file or a unit
     // switch must never be cut short, which a maximum length would do.
     const QRegularExpression withinLimit(QStringLiteral("^.{0,%1}$").arg(kEntryTextLimit),
                                          QRegularExpression::DotMatchesEverythingOption);
-    for (QLineEdit* field : {ui_->Txtcapacity, ui_->Txtet, ui_->Txtct, ui_->Txtsh, ui_->Txtsc, ui_->Txtcircuit}) {
+    for (QLineEdit* field :
+         {ui_->Txtcapacity, ui_->Txtet, ui_->Txtct, ui_->Txtsh, ui_->Txtsc, ui_->Txtcircuit}) {
         field->setValidator(new QRegularExpressionValidator(withinLimit, field));
     }
 }

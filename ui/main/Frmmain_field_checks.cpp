@@ -53,7 +53,8 @@ void Frmmain::connectFieldChecks() {
     static_assert(
         [] {
             std::size_t checked = 0;
-            for (const InputFieldInfo& info : kInputFields) checked += checkedWhileTyping(info.field);
+            for (const InputFieldInfo& info : kInputFields)
+                checked += checkedWhileTyping(info.field);
             return checked == kKeyUpHandlers.size();
         }(),
         "every field checked while typing has its key-release handler");

@@ -15,11 +15,11 @@
 #include "io/project_design.h"
 #include "io/project_file_reader.h"
 #include "io/project_file_writer.h"
-#include "ui/common/complete_file.h"
 #include "ui/common/Mdlclear.h"
 #include "ui/common/Mdlerror.h"
-#include "ui/platform/platform_services.h"
+#include "ui/common/complete_file.h"
 #include "ui/common/qt_text.h"
+#include "ui/platform/platform_services.h"
 #include "ui/units/unit_relabelling.h"
 
 namespace capillary {
@@ -108,7 +108,8 @@ void Frmmain::applyProjectRecord(const ProjectRecord& r) {
     if (r.refrigerant.empty()) {
         ui_->Cmbrt->setCurrentIndex(-1);
     } else {
-        ui_->Cmbrt->setCurrentIndex(ui_->Cmbrt->findText(toQString(r.refrigerant), Qt::MatchExactly));
+        ui_->Cmbrt->setCurrentIndex(
+            ui_->Cmbrt->findText(toQString(r.refrigerant), Qt::MatchExactly));
         Frmmain_Cmbrt_Click();  // selecting a refrigerant, by hand or by file, clears its red
     }
     ui_->Txtcapacity->setText(toQString(r.capacity));

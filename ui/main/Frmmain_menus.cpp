@@ -6,9 +6,9 @@
 #include <QPrinter>
 #include <QUrl>
 
+#include "ui/common/product_info.h"
 #include "ui/misc/frmAbout.h"
 #include "ui/platform/platform_services.h"
-#include "ui/common/product_info.h"
 #include "ui/units/Frmunit.h"
 
 namespace capillary {

@@ -18,8 +18,8 @@ class Frmstart : public QWidget {
     static constexpr std::chrono::milliseconds kTick{500};
 
     // `tick` is the timer's interval; only tests, which need not wait two seconds, change it.
-    explicit Frmstart(std::function<void()> openMainWindow,
-                      std::chrono::milliseconds tick = kTick, QWidget* parent = nullptr);
+    explicit Frmstart(std::function<void()> openMainWindow, std::chrono::milliseconds tick = kTick,
+                      QWidget* parent = nullptr);
 
     std::int16_t ticksLeft() const { return start_; }
     std::chrono::milliseconds tickInterval() const { return Timer1.intervalAsDuration(); }

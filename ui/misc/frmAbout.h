@@ -4,7 +4,6 @@
 
 #include <memory>
 
-
 class QMovie;
 
 namespace Ui {

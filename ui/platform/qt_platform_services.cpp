@@ -3,12 +3,12 @@
 #include <QApplication>
 #include <QDesktopServices>
 #include <QDialog>
+#include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QPainter>
-#include <QDialogButtonBox>
 #include <QPrintDialog>
-#include <QPushButton>
 #include <QPrinter>
+#include <QPushButton>
 #include <QUrl>
 
 namespace capillary {
@@ -69,9 +69,7 @@ bool QtPlatformServices::setUpPrinter(QWidget* parent, QPrinter& printer) {
     return dialog->exec() == QDialog::Accepted;
 }
 
-void QtPlatformServices::openWebAddress(const QUrl& address) {
-    QDesktopServices::openUrl(address);
-}
+void QtPlatformServices::openWebAddress(const QUrl& address) { QDesktopServices::openUrl(address); }
 
 }  // namespace capillary
 
@@ -82,8 +80,8 @@ namespace capillary {
 bool QtPlatformServices::printPage(QPrinter& printer, const PagePainter& paint) {
     QPainter painter;
     if (!painter.begin(&printer)) return false;
-    paint(painter, QRectF(QPointF(0, 0),
-                          printer.pageLayout().paintRectPixels(printer.resolution()).size()));
+    paint(painter,
+          QRectF(QPointF(0, 0), printer.pageLayout().paintRectPixels(printer.resolution()).size()));
     const bool sent = painter.end();
     return sent && printer.printerState() != QPrinter::Error;
 }

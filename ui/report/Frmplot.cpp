@@ -227,8 +227,7 @@ Frmplot::Frmplot(const ReportData& data) : texts_(kElementCount) {
         const Element& e = kElements[i];
         if (e.kind == Kind::Caption) texts_[i] = withLeader(e.caption, e.fullStops);
     }
-    setText("Text1",
-            kProductTitleText + QStringLiteral("  version ") + kProductVersionText);
+    setText("Text1", kProductTitleText + QStringLiteral("  version ") + kProductVersionText);
     setText("Text3", QStringLiteral("Tel: %1   Fax: %2   %3")
                          .arg(QLatin1String(kTelephone), QLatin1String(kFax), kMakerWebsite));
     Frmplot_Form_Load(data);
@@ -291,8 +290,8 @@ void Frmplot::paint(QPainter& painter, const QRectF& target) const {
             case Kind::Caption:
                 // Full-stop leaders are meant to run to the box's end and stop there.
                 painter.setPen(Qt::black);
-                drawLine(painter, font(e.face), fittingPrefix(text, font(e.face), box.width()),
-                         box, false);
+                drawLine(painter, font(e.face), fittingPrefix(text, font(e.face), box.width()), box,
+                         false);
                 break;
             case Kind::Value:
             case Kind::MultiLineValue: {

@@ -36,7 +36,8 @@ Frmtitle::Frmtitle(Session& session, ReportSource source, SheetPrinter print, QW
       print_(std::move(print)) {
     ui_->setupUi(this);
     setFont(dialogFont());
-    for (QLabel* caption : {ui_->Label1, ui_->Label2, ui_->Label3}) caption->setFont(frameCaptionFont());
+    for (QLabel* caption : {ui_->Label1, ui_->Label2, ui_->Label3})
+        caption->setFont(frameCaptionFont());
     ui_->Txtnote->setFont(noteFont());
     makeFixedCentredDialog(*this);
     connect(ui_->Cmd1, &QPushButton::clicked, this, &Frmtitle::Frmtitle_Cmd1_Click);

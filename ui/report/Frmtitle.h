@@ -6,9 +6,9 @@
 
 #include <functional>
 
+#include "ui/common/session.h"
 #include "ui/report/Frmplot.h"
 #include "ui/report/report_data.h"
-#include "ui/common/session.h"
 
 class QKeyEvent;
 

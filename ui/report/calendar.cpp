@@ -11,8 +11,8 @@ constexpr std::array<int, 13> MonthMap{0, 10, 11, 12, 1, 2, 3, 4, 5, 6, 7, 8, 9}
 constexpr std::array<int, 13> DayOffset{0, 10, 11, 9, 11, 10, 10, 9, 9, 9, 8, 9, 9};
 constexpr std::array<int, 13> MonthBoundary{0, 20, 19, 20, 20, 21, 21, 22, 22, 22, 22, 21, 21};
 
-constexpr std::array<std::string_view, 8> kDayNames{
-    "", "sunday", " monday", "tuesday", "wednesday", "thursday", "friday", "saturday"};
+constexpr std::array<std::string_view, 8> kDayNames{"",          "sunday",   " monday", "tuesday",
+                                                    "wednesday", "thursday", "friday",  "saturday"};
 
 int yearInLeapCycle(int year) { return ((year % 4) + 4) % 4; }
 

@@ -30,8 +30,9 @@ QByteArray renderReportPdf(const Frmplot& sheet, const QPageLayout& layout) {
         writer.setCreator(kProductTitleText);
         writer.setPageLayout(layout);
         QPainter painter(&writer);
-        sheet.paint(painter,
-                    QRectF(QPointF(0, 0), writer.pageLayout().paintRectPixels(writer.resolution()).size()));
+        sheet.paint(
+            painter,
+            QRectF(QPointF(0, 0), writer.pageLayout().paintRectPixels(writer.resolution()).size()));
     }
     return pdf;
 }

@@ -58,7 +58,9 @@ PrintOutcome printReportSheet(PlatformServices& services, QPrinter& printer, QWi
     if (!printsToFile(printer)) {
         const bool printed = services.printPage(printer, paint);
         return {printed ? PrintOutcome::Status::Printed : PrintOutcome::Status::Failed,
-                printer.printerName(), false, {}};
+                printer.printerName(),
+                false,
+                {}};
     }
     const std::optional<QString> chosen = services.chooseFileToSave(
         parent, FileDialogRequest{printer.outputFileName(), QString::fromLatin1(kPdfFilter),
@@ -73,10 +75,10 @@ PrintOutcome printReportSheet(PlatformServices& services, QPrinter& printer, QWi
 
 void showPrintFailure(PlatformServices& services, QWidget* parent, const PrintOutcome& outcome) {
     const QString text =
-        outcome.toFile ? QStringLiteral("The report could not be written to %1: %2.")
-                             .arg(outcome.destination, outcome.reason)
-                       : QStringLiteral("The report could not be printed on %1.")
-                             .arg(outcome.destination);
+        outcome.toFile
+            ? QStringLiteral("The report could not be written to %1: %2.")
+                  .arg(outcome.destination, outcome.reason)
+            : QStringLiteral("The report could not be printed on %1.").arg(outcome.destination);
     Mdlerror::showMessage(services, parent, text);
 }
 

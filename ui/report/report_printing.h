@@ -3,8 +3,8 @@
 #include <QString>
 
 #include "ui/common/Frmmain_controls.h"
-#include "ui/report/report_data.h"
 #include "ui/common/session.h"
+#include "ui/report/report_data.h"
 
 class QPrinter;
 class QWidget;

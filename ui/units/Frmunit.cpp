@@ -2,11 +2,10 @@
 
 #include "ui_Frmunit.h"
 
-
 #include "ui/common/Mdlclear.h"
 #include "ui/common/design_fonts.h"
-#include "ui/units/unit_relabelling.h"
 #include "ui/common/fixed_dialog.h"
+#include "ui/units/unit_relabelling.h"
 
 namespace capillary {
 
@@ -33,8 +32,7 @@ void Frmunit::Frmunit_Form_Load() {
 }
 
 void Frmunit::Frmunit_CmdOK_Click() {
-    const UnitSystem choice =
-        ui_->metric->isChecked() ? UnitSystem::Metric : UnitSystem::English;
+    const UnitSystem choice = ui_->metric->isChecked() ? UnitSystem::Metric : UnitSystem::English;
     session_.unit = choice;
     if (choice != session_.history) {
         ClearOutputs(mainWindow_);

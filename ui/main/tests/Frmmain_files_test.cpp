@@ -30,11 +30,11 @@ const QByteArray kMetricFile =
     "\"Max. Pressure drop (Bar / Meter) :\"\r\n\"No of Circuit :\"\r\n\"bar\"\r\n\"m/s\"\r\n"
     "\"mm \"\r\n1\r\n1\r\n";
 
-const QStringList kShownControls{
-    "Cmbrt", "Txtcapacity", "Txtet", "Txtct", "Txtsh", "Txtsc", "Cmbdpd", "Txtcircuit",
-    "Lbl2",  "Lbl3",        "Lbl4",  "Lbl5",  "Lbl6",  "Lbl7",  "Lbl9",   "Lbl15",
-    "Lbl17", "Lbl19",       "Label2", "Txtlinesize", "Txtvelocity", "Txtel", "Txttpd", "Adpd",
-    "Lbl13"};
+const QStringList kShownControls{"Cmbrt",  "Txtcapacity", "Txtet",       "Txtct", "Txtsh",  "Txtsc",
+                                 "Cmbdpd", "Txtcircuit",  "Lbl2",        "Lbl3",  "Lbl4",   "Lbl5",
+                                 "Lbl6",   "Lbl7",        "Lbl9",        "Lbl15", "Lbl17",  "Lbl19",
+                                 "Label2", "Txtlinesize", "Txtvelocity", "Txtel", "Txttpd", "Adpd",
+                                 "Lbl13"};
 
 }  // namespace
 

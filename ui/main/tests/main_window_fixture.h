@@ -12,10 +12,10 @@
 
 #include <memory>
 
-#include "ui/main/Frmmain.h"
 #include "ui/common/field_background.h"
-#include "ui/platform/recording_platform_services.h"
 #include "ui/common/session.h"
+#include "ui/main/Frmmain.h"
+#include "ui/platform/recording_platform_services.h"
 
 namespace capillary::testing {
 

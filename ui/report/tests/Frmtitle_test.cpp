@@ -179,8 +179,8 @@ void FrmtitleTest::headingIsKeptOnlyByOk() {
     });
     QCOMPARE(sessionHeading(), kept ? second : first);
     QCOMPARE(offeredHeading(), kept ? second : first);
-    QCOMPARE(writtenPdfs(), kept ? QStringList({"first.pdf", "second.pdf"})
-                                 : QStringList({"first.pdf"}));
+    QCOMPARE(writtenPdfs(),
+             kept ? QStringList({"first.pdf", "second.pdf"}) : QStringList({"first.pdf"}));
 }
 
 void FrmtitleTest::headingNeverEnteredBecomesEmptyText() {

@@ -15,21 +15,35 @@ struct DateCase {
 
 TEST(Calendar, SolarHijriDates) {
     const DateCase cases[] = {
-        {2005, 10, 26, "1384/8/4"},   {2005, 3, 21, "1384/1/1"},   {2005, 3, 20, "1383/12/30"},
-        {2004, 3, 20, "1383/1/1"},    {2004, 3, 19, "1382/12/29"}, {2004, 2, 29, "1382/12/10"},
-        {2005, 12, 31, "1384/10/10"}, {2006, 1, 1, "1384/10/11"},  {2005, 1, 20, "1383/11/1"},
+        {2005, 10, 26, "1384/8/4"},
+        {2005, 3, 21, "1384/1/1"},
+        {2005, 3, 20, "1383/12/30"},
+        {2004, 3, 20, "1383/1/1"},
+        {2004, 3, 19, "1382/12/29"},
+        {2004, 2, 29, "1382/12/10"},
+        {2005, 12, 31, "1384/10/10"},
+        {2006, 1, 1, "1384/10/11"},
+        {2005, 1, 20, "1383/11/1"},
         // Across the leap cycle: new year on 20 March only in years divisible by four.
-        {2006, 3, 20, "1384/12/29"},  {2006, 3, 21, "1385/1/1"},   {2008, 3, 19, "1386/12/29"},
-        {2008, 3, 20, "1387/1/1"},    {2009, 3, 20, "1387/12/30"}, {2009, 3, 21, "1388/1/1"},
+        {2006, 3, 20, "1384/12/29"},
+        {2006, 3, 21, "1385/1/1"},
+        {2008, 3, 19, "1386/12/29"},
+        {2008, 3, 20, "1387/1/1"},
+        {2009, 3, 20, "1387/12/30"},
+        {2009, 3, 21, "1388/1/1"},
         // Month changes: 31-day months in spring, 30-day months in autumn.
-        {2026, 4, 20, "1405/1/31"},   {2026, 4, 21, "1405/2/1"},   {2026, 9, 22, "1405/6/31"},
-        {2026, 9, 23, "1405/7/1"},    {2026, 12, 10, "1405/9/19"}, {2024, 2, 29, "1402/12/10"},
+        {2026, 4, 20, "1405/1/31"},
+        {2026, 4, 21, "1405/2/1"},
+        {2026, 9, 22, "1405/6/31"},
+        {2026, 9, 23, "1405/7/1"},
+        {2026, 12, 10, "1405/9/19"},
+        {2024, 2, 29, "1402/12/10"},
     };
     for (const auto& [year, month, day, expected] : cases) {
         const SolarHijriDate s = toSolarHijri(makeCivilDate(year, month, day));
-        EXPECT_EQ(std::to_string(s.year) + "/" + std::to_string(s.month) + "/" +
-                      std::to_string(s.day),
-                  expected)
+        EXPECT_EQ(
+            std::to_string(s.year) + "/" + std::to_string(s.month) + "/" + std::to_string(s.day),
+            expected)
             << day << "/" << month << "/" << year;
     }
 }
@@ -45,8 +59,8 @@ TEST(Calendar, DateTextsForTheReport) {
 }
 
 TEST(Calendar, DayNamesFromSundayToSaturday) {
-    const char* names[] = {"sunday", " monday", "tuesday", "wednesday", "thursday", "friday",
-                           "saturday"};
+    const char* names[] = {"sunday",   " monday", "tuesday", "wednesday",
+                           "thursday", "friday",  "saturday"};
     for (int weekday = 1; weekday <= 7; ++weekday) {
         EXPECT_EQ(DayNames(weekday), names[weekday - 1]);
         // 4 … 10 January 2026 run from Sunday to Saturday.
@@ -62,8 +76,8 @@ TEST(Calendar, TimeOfDayInTheRegionalFormat) {
     local.tm_sec = 9;
     EXPECT_EQ(timeOfDayText(local), "14:05:09");
     const std::tm now = localNow();
-    EXPECT_EQ(civilDateOf(now).weekday, makeCivilDate(now.tm_year + 1900, now.tm_mon + 1,
-                                                      now.tm_mday).weekday);
+    EXPECT_EQ(civilDateOf(now).weekday,
+              makeCivilDate(now.tm_year + 1900, now.tm_mon + 1, now.tm_mday).weekday);
 }
 
 }  // namespace
