@@ -13,6 +13,8 @@
 #include <unistd.h>
 
 #include "shell_run.h"
+#include "testing/golden_projects.h"
+#include "testing/pdf_text.h"
 
 namespace {
 
@@ -22,19 +24,20 @@ using capillary::testing::runShell;
 
 std::string quoted(const std::filesystem::path& path) { return "'" + path.string() + "'"; }
 
-bool havePoppler() {
-    return runShell("command -v pdftotext").code == 0 && runShell("command -v pdfinfo").code == 0;
-}
+using capillary::test_support::goldenProject;
+using capillary::test_support::havePoppler;
+using capillary::test_support::pdfPages;
+using capillary::test_support::quotedValue;
+using capillary::test_support::withValue;
 
-// An English design saved by the window, with maximum pressure drop `maxDp` and a heading
-// whose project was never entered.
+// The English golden design at 1 ton, with maximum pressure drop `maxDp` and a heading whose
+// project was never entered.
 std::string project(const std::string& maxDp, const std::string& capacity = "1") {
-    return "\"R22\"\r\n\"" + capacity + "\"\r\n\"40\"\r\n\"110\"\r\n\"0\"\r\n\"10\"\r\n\"" + maxDp +
-           "\"\r\n\"1\"\r\n\"Polar Cold Stores\"\r\n\r\n\"glass door\"\r\n"
-           "\"System Capacity (tons) :\"\r\n\"Evaporating Temperature (F) :\"\r\n"
-           "\"Condensing Temperature (F) :\"\r\n\"Superheat (F) :\"\r\n\"Subcool (F) :\"\r\n"
-           "\"Max. Pressure drop (Psi / Ft) :\"\r\n\"No of Circuit :\"\r\n\"Psi \"\r\n"
-           "\"FPS\"\r\n\"Ft\"\r\n0\r\n0\r\n";
+    std::string file = goldenProject("english.cqz");
+    file = withValue(file, 2, quotedValue(capacity));
+    file = withValue(file, 7, quotedValue(maxDp));
+    file = withValue(file, 9, quotedValue("Polar Cold Stores"));
+    return withValue(file, 11, quotedValue("glass door"));
 }
 
 std::string today() {  // as the report prints it: day/month/year without leading zeros
@@ -60,12 +63,7 @@ class CapillarySizeReport : public testing::Test {
     }
     std::filesystem::path pdf(const std::string& name) const { return folder_ / name; }
     static std::string pdfText(const std::filesystem::path& file) {
-        return runShell("pdftotext -layout " + quoted(file) + " -").out;
-    }
-    static int pdfPages(const std::filesystem::path& file) {
-        const std::string info = runShell("pdfinfo " + quoted(file)).out;
-        const std::size_t at = info.find("Pages:");
-        return at == std::string::npos ? 0 : std::atoi(info.c_str() + at + 6);
+        return capillary::test_support::pdfText(file.string()).value_or("");
     }
 
   private:

@@ -14,6 +14,7 @@
 #include <nlohmann/json.hpp>
 
 #include "shell_run.h"
+#include "testing/golden_projects.h"
 #include "worked_examples.h"
 
 namespace {
@@ -291,13 +292,8 @@ TEST(CapillarySize, BatchRowsReachALivePipeAtOnce) {
     EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
 }
 
-// A Metric design saved by the window: 3.5 kW, 5 °C, 45 °C, 5 K, 2.04 bar/m, one circuit.
-const char* kMetricProject =
-    "\"R22\"\r\n\"3.5\"\r\n\"5\"\r\n\"45\"\r\n\"0\"\r\n\"5\"\r\n\"2.04\"\r\n\"1\"\r\n"
-    "\r\n\r\n\"\"\r\n\"System Capacity (kw) :\"\r\n\"Evaporating Temperature (C) :\"\r\n"
-    "\"Condensing Temperature (C) :\"\r\n\"Superheat (C) :\"\r\n\"Subcool (C) :\"\r\n"
-    "\"Max. Pressure drop (Bar / Meter) :\"\r\n\"No of Circuit :\"\r\n\"bar\"\r\n\"m/s\"\r\n"
-    "\"mm \"\r\n1\r\n1\r\n";
+// The Metric golden design: 3.5 kW, 5 °C, 45 °C, 5 K, 2.004 bar/m (shown as 2), one circuit.
+const std::string kMetricProject = capillary::test_support::goldenProject("metric.cqz");
 
 class CapillarySizeProjectFile : public testing::Test {
   protected:
@@ -317,7 +313,7 @@ class CapillarySizeProjectFile : public testing::Test {
 
 TEST_F(CapillarySizeProjectFile, SizesASavedDesignInItsOwnUnits) {
     const auto path = write("metric design.cqz", kMetricProject);
-    // The saved 2.04 bar/m opens as 2, as the window shows it, and sizes the Metric example.
+    // The saved 2.004 bar/m opens as 2, as the window shows it, and sizes the Metric example.
     const ProcessResult run = capillarySize("'" + path.string() + "' --json");
     EXPECT_EQ(run.code, 0);
     const auto json = nlohmann::json::parse(run.out);
@@ -349,17 +345,13 @@ TEST_F(CapillarySizeProjectFile, ImpossibleDesignsFindNoBore) {
     for (const auto& [refrigerant, et, ct, sc, unit] :
          {Case{"R22", "40", "110", "-1000", "0"}, Case{"R22", "230", "268", "40", "0"},
           Case{"R404A", "40", "110", "10", "1"}}) {
-        std::string design = kMetricProject;
-        const auto replaceLine = [&](int line, const std::string& text) {
-            std::size_t at = 0;
-            for (int i = 1; i < line; ++i) at = design.find("\r\n", at) + 2;
-            design.replace(at, design.find("\r\n", at) - at, text);
-        };
-        replaceLine(1, "\"" + std::string(refrigerant) + "\"");
-        replaceLine(3, "\"" + std::string(et) + "\"");
-        replaceLine(4, "\"" + std::string(ct) + "\"");
-        replaceLine(6, "\"" + std::string(sc) + "\"");
-        replaceLine(23, unit);
+        using capillary::test_support::quotedValue;
+        using capillary::test_support::withValue;
+        std::string design = withValue(kMetricProject, 1, quotedValue(refrigerant));
+        design = withValue(design, 3, quotedValue(et));
+        design = withValue(design, 4, quotedValue(ct));
+        design = withValue(design, 6, quotedValue(sc));
+        design = withValue(design, 23, unit);
         const auto path = write("impossible.cqz", design);
         const ProcessResult run = capillarySize("'" + path.string() + "'");
         EXPECT_EQ(run.code, 2) << et << " " << ct << " " << sc;

@@ -6,10 +6,12 @@
 
 #include "io/project_file_writer.h"
 #include "io/project_record.h"
+#include "testing/golden_projects.h"
 
 namespace capillary {
 
-// A design saved from a fresh window in English units after typing its inputs.
+// A design saved from a fresh window in English units after typing its inputs: the English
+// golden project file.
 inline ProjectRecord freshEnglishDesign() {
     return {
         .refrigerant = "R22",
@@ -28,31 +30,16 @@ inline ProjectRecord freshEnglishDesign() {
                      "Max. Pressure drop (Psi / Ft) :", "No of Circuit :", "Psi ", "FPS", "Ft"}};
 }
 
-// The lines of the file of freshEnglishDesign(), without their line ends.
+// The lines of the file of freshEnglishDesign(), the English golden project file, without their
+// line ends.
 inline std::vector<std::string> freshEnglishLines() {
-    return {"\"R22\"",
-            "\"5\"",
-            "\"40\"",
-            "\"110\"",
-            "\"0\"",
-            "\"10\"",
-            "\"5\"",
-            "\"1\"",
-            "",
-            "",
-            "\"\"",
-            "\"System Capacity (tons) :\"",
-            "\"Evaporating Temperature (F) :\"",
-            "\"Condensing Temperature (F) :\"",
-            "\"Superheat (F) :\"",
-            "\"Subcool (F) :\"",
-            "\"Max. Pressure drop (Psi / Ft) :\"",
-            "\"No of Circuit :\"",
-            "\"Psi \"",
-            "\"FPS\"",
-            "\"Ft\"",
-            "0",
-            "0"};
+    const std::string file = test_support::goldenProject("english.cqz");
+    std::vector<std::string> lines;
+    for (std::size_t start = 0, end; (end = file.find("\r\n", start)) != std::string::npos;
+         start = end + 2) {
+        lines.push_back(file.substr(start, end - start));
+    }
+    return lines;
 }
 
 inline std::string joinLines(const std::vector<std::string>& lines,

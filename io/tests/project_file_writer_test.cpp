@@ -10,13 +10,7 @@ namespace capillary {
 namespace {
 
 TEST(ProjectFileWriter, WritesTheLayoutOfAFreshEnglishDesign) {
-    EXPECT_EQ(projectFileBytes(freshEnglishDesign()),
-              "\"R22\"\r\n\"5\"\r\n\"40\"\r\n\"110\"\r\n\"0\"\r\n\"10\"\r\n\"5\"\r\n\"1\"\r\n"
-              "\r\n\r\n\"\"\r\n"
-              "\"System Capacity (tons) :\"\r\n\"Evaporating Temperature (F) :\"\r\n"
-              "\"Condensing Temperature (F) :\"\r\n\"Superheat (F) :\"\r\n\"Subcool (F) :\"\r\n"
-              "\"Max. Pressure drop (Psi / Ft) :\"\r\n\"No of Circuit :\"\r\n\"Psi \"\r\n"
-              "\"FPS\"\r\n\"Ft\"\r\n0\r\n0\r\n");
+    EXPECT_EQ(projectFileBytes(freshEnglishDesign()), test_support::goldenProject("english.cqz"));
 }
 
 TEST(ProjectFileWriter, KeepsAnUnsetHeadingApartFromAnEmptyOne) {

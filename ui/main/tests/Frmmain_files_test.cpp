@@ -7,28 +7,18 @@
 
 #include <csignal>
 
+#include "testing/golden_projects.h"
 #include "ui/main/tests/main_window_fixture.h"
 
 using namespace capillary;
 
 namespace {
 
-// The project file of a design typed into a fresh English window.
+// The project file of a design typed into a fresh English window, and a Metric design as a
+// Metric window saves it, with a heading and a two-line note: the golden project files.
 const QByteArray kFreshEnglishFile =
-    "\"R22\"\r\n\"5\"\r\n\"40\"\r\n\"110\"\r\n\"0\"\r\n\"10\"\r\n\"5\"\r\n\"1\"\r\n\r\n\r\n"
-    "\"\"\r\n\"System Capacity (tons) :\"\r\n\"Evaporating Temperature (F) :\"\r\n"
-    "\"Condensing Temperature (F) :\"\r\n\"Superheat (F) :\"\r\n\"Subcool (F) :\"\r\n"
-    "\"Max. Pressure drop (Psi / Ft) :\"\r\n\"No of Circuit :\"\r\n\"Psi \"\r\n\"FPS\"\r\n"
-    "\"Ft\"\r\n0\r\n0\r\n";
-
-// A Metric design as a Metric window saves it, with a heading and a two-line note.
-const QByteArray kMetricFile =
-    "\"R404A\"\r\n\"18\"\r\n\"-5\"\r\n\"43\"\r\n\"3\"\r\n\"6\"\r\n\"0.123\"\r\n\"2\"\r\n"
-    "\"Cold Store Ltd\"\r\n\"\"\r\n\"line one\r\nline \"\"two\"\"\"\r\n"
-    "\"System Capacity (kw) :\"\r\n\"Evaporating Temperature (C) :\"\r\n"
-    "\"Condensing Temperature (C) :\"\r\n\"Superheat (C) :\"\r\n\"Subcool (C) :\"\r\n"
-    "\"Max. Pressure drop (Bar / Meter) :\"\r\n\"No of Circuit :\"\r\n\"bar\"\r\n\"m/s\"\r\n"
-    "\"mm \"\r\n1\r\n1\r\n";
+    QByteArray::fromStdString(test_support::goldenProject("english.cqz"));
+const QByteArray kMetricFile = QByteArray::fromStdString(test_support::goldenProject("metric.cqz"));
 
 const QStringList kShownControls{"Cmbrt",  "Txtcapacity", "Txtet",       "Txtct", "Txtsh",  "Txtsc",
                                  "Cmbdpd", "Txtcircuit",  "Lbl2",        "Lbl3",  "Lbl4",   "Lbl5",
@@ -166,12 +156,12 @@ void FrmmainFilesTest::metricFileSwitchesAnEnglishWindow() {
     QVERIFY(fixture.services().messages.size() == 1);  // only the Calculate message
     QCOMPARE(fixture.session().unit, UnitSystem::Metric);
     QCOMPARE(fixture.session().history, UnitSystem::Metric);
-    QCOMPARE(fixture.text("Cmbrt"), QStringLiteral("R404A"));
+    QCOMPARE(fixture.text("Cmbrt"), QStringLiteral("R22"));
     QCOMPARE(fixture.background("Cmbrt"), kFieldWhite);
-    QCOMPARE(fixture.text("Txtcapacity"), QStringLiteral("18"));
-    QCOMPARE(fixture.text("Txtet"), QStringLiteral("-5"));
+    QCOMPARE(fixture.text("Txtcapacity"), QStringLiteral("3.5"));
+    QCOMPARE(fixture.text("Txtet"), QStringLiteral("5"));
     QCOMPARE(fixture.text("Txtsh"), QStringLiteral("3"));
-    QCOMPARE(fixture.text("Cmbdpd"), QStringLiteral("0.12"));
+    QCOMPARE(fixture.text("Cmbdpd"), QStringLiteral("2"));  // 2.004 rounded to two decimals
     QCOMPARE(fixture.text("Lbl2"), QStringLiteral("System Capacity (kw) :"));
     QCOMPARE(fixture.text("Lbl15"), QStringLiteral("bar"));
     QCOMPARE(fixture.text("Lbl17"), QStringLiteral("m/s"));
@@ -265,7 +255,7 @@ void FrmmainFilesTest::refusedFilesLeaveTheWindowAsItWas_data() {
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<QString>("message");
     QByteArray notNumeric = kMetricFile;
-    notNumeric.replace("\"0.123\"", "\"fast\"");
+    notNumeric.replace("\"2.004\"", "\"fast\"");
     QByteArray badUnit = kMetricFile;
     badUnit.replace("1\r\n1\r\n", "1\r\nSI\r\n");
     QTest::newRow("unknown refrigerant")

@@ -7,10 +7,10 @@
 #include <iterator>
 #include <string_view>
 
+#include "testing/pdf_text.h"
 #include "ui/report/Frmplot.h"
 #include "ui/report/report_data.h"
 #include "ui/report/report_pdf.h"
-#include "ui/report/tests/pdf_text.h"
 
 using namespace capillary;
 
@@ -222,14 +222,15 @@ void FrmplotTest::longestTextsFitTheirBoxes() {
 }
 
 void FrmplotTest::pdfHoldsOnePageWithItsTexts() {
-    if (!testing::havePoppler()) QSKIP("pdftotext and pdfinfo (poppler-utils) are not installed");
+    if (!test_support::havePoppler())
+        QSKIP("pdftotext and pdfinfo (poppler-utils) are not installed");
     QTemporaryDir folder;
     const QString pdf = folder.filePath(QStringLiteral("report.pdf"));
     ReportData data = calculatedDesign();
     data.unit = UnitSystem::Metric;
     QCOMPARE(writeReportPdf(Frmplot(data), pdf), std::nullopt);
-    QCOMPARE(testing::pdfPages(pdf), 1);
-    const std::optional<QString> text = testing::pdfText(pdf);
+    QCOMPARE(test_support::pdfPages(pdf), 1);
+    const std::optional<QString> text = test_support::pdfText(pdf);
     QVERIFY(text);
     for (const char* expected : {"Customer :",
                                  "Polar Cold Stores",
@@ -291,14 +292,15 @@ void FrmplotTest::pdfThatCannotBeWrittenIsReported() {
 
 // A customer or note longer than its box shows where it was cut.
 void FrmplotTest::headingCutAtItsBoxEndsInAnEllipsis() {
-    if (!testing::havePoppler()) QSKIP("pdftotext and pdfinfo (poppler-utils) are not installed");
+    if (!test_support::havePoppler())
+        QSKIP("pdftotext and pdfinfo (poppler-utils) are not installed");
     QTemporaryDir folder;
     const QString pdf = folder.filePath(QStringLiteral("long.pdf"));
     ReportData data = calculatedDesign();
     data.heading.customer = QStringLiteral("Polar Cold Stores ").repeated(12) + "lastword";
     data.heading.note = QStringLiteral("one\ntwo\nthree\nfour\nfive\nsixth line");
     QCOMPARE(writeReportPdf(Frmplot(data), pdf), std::nullopt);
-    const std::optional<QString> text = testing::pdfText(pdf);
+    const std::optional<QString> text = test_support::pdfText(pdf);
     QVERIFY(text);
     const QString ellipsis(QChar(0x2026));
     QVERIFY(text->contains(QStringLiteral("Polar Cold Stores Polar")));

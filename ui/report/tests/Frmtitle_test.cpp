@@ -9,11 +9,11 @@
 #include <functional>
 #include <optional>
 
+#include "testing/pdf_text.h"
 #include "ui/main/tests/main_window_fixture.h"
 #include "ui/report/Frmplot.h"
 #include "ui/report/Frmtitle.h"
 #include "ui/report/report_printing.h"
-#include "ui/report/tests/pdf_text.h"
 
 using namespace capillary;
 
@@ -264,9 +264,10 @@ void FrmtitleTest::printedReportHoldsDesignAndHeading() {
     QVERIFY(fixture.services().messages.empty());
     // The printer chosen with Print Setup is left as it was.
     QVERIFY(fixture.window().printer().outputFileName().isEmpty());
-    if (!testing::havePoppler()) QSKIP("pdftotext and pdfinfo (poppler-utils) are not installed");
-    QCOMPARE(testing::pdfPages(pdf), 1);
-    const std::optional<QString> text = testing::pdfText(pdf);
+    if (!test_support::havePoppler())
+        QSKIP("pdftotext and pdfinfo (poppler-utils) are not installed");
+    QCOMPARE(test_support::pdfPages(pdf), 1);
+    const std::optional<QString> text = test_support::pdfText(pdf);
     QVERIFY(text);
     for (const char* expected : {"Polar Cold Stores", "Cabinet 4", "glass door", "night blind",
                                  "System Capacity (tons):", "R22", "110", "0.09", "15.86", "22.1",
