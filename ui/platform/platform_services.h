@@ -62,6 +62,10 @@ class PlatformServices {
     // Opens a web address in the user's browser, without waiting for it.
     virtual void openWebAddress(const QUrl& address) = 0;
 
+    // The name of the installed printer that `printer` prints on; none when it prints to a file
+    // (a PDF) or when no printer is installed.
+    virtual std::optional<QString> installedPrinterName(const QPrinter& printer) = 0;
+
     // Prints one page on `printer`: `paint` draws it with a painter on the printer, given the
     // printable area in the painter's coordinates. False when the printer cannot be opened
     // or reports an error.

@@ -75,6 +75,15 @@ void QtPlatformServices::openWebAddress(const QUrl& address) { QDesktopServices:
 
 namespace capillary {
 
+// Without an installed printer Qt's printer falls back to writing a PDF.
+std::optional<QString> QtPlatformServices::installedPrinterName(const QPrinter& printer) {
+    if (printer.outputFormat() != QPrinter::NativeFormat || printer.printerName().isEmpty() ||
+        !printer.isValid()) {
+        return std::nullopt;
+    }
+    return printer.printerName();
+}
+
 // The painter starts at the top-left corner of the printable area; the job is sent when the
 // painter ends.
 bool QtPlatformServices::printPage(QPrinter& printer, const PagePainter& paint) {

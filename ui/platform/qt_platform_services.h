@@ -25,6 +25,7 @@ class QtPlatformServices final : public PlatformServices {
                                             const FileDialogRequest& request) override;
     bool setUpPrinter(QWidget* parent, QPrinter& printer) override;
     void openWebAddress(const QUrl& address) override;
+    std::optional<QString> installedPrinterName(const QPrinter& printer) override;
     bool printPage(QPrinter& printer, const PagePainter& paint) override;
 };
 

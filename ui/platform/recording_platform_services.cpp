@@ -52,7 +52,6 @@ bool RecordingPlatformServices::setUpPrinter(QWidget*, QPrinter& printer) {
 namespace capillary {
 
 bool RecordingPlatformServices::printPage(QPrinter& printer, const PagePainter& paint) {
-    printedTo.push_back(printer.printerName());
     if (!printSucceeds) return false;
     const QRectF printable(QPointF(0, 0),
                            printer.pageLayout().paintRectPixels(printer.resolution()).size());
@@ -60,7 +59,9 @@ bool RecordingPlatformServices::printPage(QPrinter& printer, const PagePainter& 
     QPainter painter;
     if (!painter.begin(&lastPage)) return false;
     paint(painter, printable);
-    return painter.end();
+    if (!painter.end()) return false;
+    ++pagesPrinted;
+    return true;
 }
 
 }  // namespace capillary

@@ -44,11 +44,18 @@ class RecordingPlatformServices final : public PlatformServices {
     // closed through its close box.
     std::function<void(QDialog&)> onDialog;
 
+    // The printer the desktop says is installed; none, as on a machine without printers, makes
+    // every print go to a PDF.
+    std::optional<QString> installedPrinterName(const QPrinter&) override {
+        return installedPrinter;
+    }
+    std::optional<QString> installedPrinter;
+
     // The page is painted into `lastPage`. With `printSucceeds` false every print fails, as a
     // broken printer would, and nothing is painted.
     bool printPage(QPrinter& printer, const PagePainter& paint) override;
     bool printSucceeds = true;
-    std::vector<QString> printedTo;  // the printer name of each print
+    int pagesPrinted = 0;
     QPicture lastPage;
 };
 

@@ -18,11 +18,6 @@ namespace {
 
 constexpr const char* kPdfFilter = "PDF document (*.pdf)";
 
-bool printsToFile(const QPrinter& printer) {
-    return printer.outputFormat() == QPrinter::PdfFormat || printer.printerName().isEmpty() ||
-           !printer.isValid();
-}
-
 // A name typed without an extension is meant as a PDF.
 QString withPdfSuffix(const QString& fileName) {
     if (!QFileInfo(fileName).suffix().isEmpty()) return fileName;
@@ -55,10 +50,10 @@ PrintOutcome printReportSheet(PlatformServices& services, QPrinter& printer, QWi
     const auto paint = [&sheet](QPainter& painter, const QRectF& page) {
         sheet.paint(painter, page);
     };
-    if (!printsToFile(printer)) {
+    if (const std::optional<QString> installed = services.installedPrinterName(printer)) {
         const bool printed = services.printPage(printer, paint);
         return {printed ? PrintOutcome::Status::Printed : PrintOutcome::Status::Failed,
-                printer.printerName(),
+                *installed,
                 false,
                 {}};
     }

@@ -68,29 +68,17 @@ void FrmmainCalculateTest::failedCheckMarksOneFieldAndKeepsResults_data() {
                         QString message, const char* sh, const char* sc) {
         QTest::newRow(name) << unit << inputs << red << message << sh << sc;
     };
+    // One failure for each control the checks can mark; the check sequence itself is the
+    // engine's and is tested there.
     row("everything empty", ip, {"", "", "", "", "", "", "", ""}, "Cmbrt", incomplete, "", "");
     row("capacity empty", ip, {"R22", "", "40", "110", "0", "10", "10", "1"}, "Txtcapacity",
         incomplete, "0", "10");
-    row("capacity zero", ip, {"R22", "0", "40", "110", "0", "10", "10", "1"}, "Txtcapacity",
-        incomplete, "0", "10");
-    row("evaporating minus", ip, {"R22", "1", "-", "110", "0", "10", "10", "1"}, "Txtet",
-        incomplete, "0", "10");
     row("evaporating below -40 F", ip, {"R22", "1", "-40.5", "110", "0", "10", "10", "1"}, "Txtet",
         q(Mdlerror::kEvapRangeF), "0", "10");
-    row("evaporating below -40 C", si, {"R22", "1", "-41", "45", "0", "5", "2", "1"}, "Txtet",
-        q(Mdlerror::kEvapRangeC), "0", "5");
-    row("condensing empty", ip, {"R404A", "1", "40", "", "", "", "10", "1"}, "Txtct", incomplete,
-        "", "");
-    row("condensing below 80 F", ip, {"R22", "1", "40", "79.9", "0", "10", "10", "1"}, "Txtct",
-        q(Mdlerror::kCondRangeF), "0", "10");
     row("condensing below 25 C", si, {"R22", "1", "5", "24.9", "0", "5", "2", "1"}, "Txtct",
         q(Mdlerror::kCondRangeC), "0", "5");
-    row("pressure drop empty", ip, {"R134a", "1", "40", "110", "", "", "", "1"}, "Cmbdpd",
-        incomplete, "0", "0");
-    row("pressure drop dot", ip, {"R22", "1", "40", "110", "x", "10", ".", "1"}, "Cmbdpd",
-        incomplete, "0", "10");
-    row("circuits empty", ip, {"R22", "1", "40", "110", "0", "10", "10", ""}, "Txtcircuit",
-        incomplete, "0", "10");
+    row("pressure drop dot", ip, {"R22", "1", "40", "110", "x", "", ".", "1"}, "Cmbdpd", incomplete,
+        "0", "0");
     row("circuits zero", si, {"R407C", "1", "5", "45", "0", "5", "2", "0"}, "Txtcircuit",
         incomplete, "0", "5");
 }
@@ -131,43 +119,42 @@ void FrmmainCalculateTest::failedCheckMarksOneFieldAndKeepsResults() {
 void FrmmainCalculateTest::boundaryValuesPass_data() {
     QTest::addColumn<UnitSystem>("unit");
     QTest::addColumn<QStringList>("inputs");
+    QTest::addColumn<QString>("lineSize");
     QTest::newRow("evaporating -40 F")
-        << UnitSystem::English << QStringList{"R22", "1", "-40", "110", "0", "10", "10", "1"};
+        << UnitSystem::English << QStringList{"R22", "1", "-40", "110", "0", "10", "10", "1"}
+        << "0.09";
     QTest::newRow("evaporating 60 F, above the tooltip range")
-        << UnitSystem::English << QStringList{"R22", "1", "60", "110", "0", "10", "10", "1"};
+        << UnitSystem::English << QStringList{"R22", "1", "60", "110", "0", "10", "10", "1"}
+        << "0.09";
     QTest::newRow("condensing 80 F")
-        << UnitSystem::English << QStringList{"R22", "1", "40", "80", "0", "10", "10", "1"};
+        << UnitSystem::English << QStringList{"R22", "1", "40", "80", "0", "10", "10", "1"}
+        << "0.08";
     QTest::newRow("condensing 25 C")
-        << UnitSystem::Metric << QStringList{"R22", "3.5", "5", "25", "0", "5", "2", "1"};
+        << UnitSystem::Metric << QStringList{"R22", "3.5", "5", "25", "0", "5", "2", "1"} << "0.08";
 }
 
+// A value at its bound passes every check: nothing turns red and the design is sized.
 void FrmmainCalculateTest::boundaryValuesPass() {
     QFETCH(UnitSystem, unit);
     QFETCH(QStringList, inputs);
+    QFETCH(QString, lineSize);
     fixture.session().unit = unit;
     fill(inputs);
     fixture.click("Cmdcalculate");
-    for (const MessageRequest& box : fixture.services().messages) {
-        QCOMPARE(box.text, q(Mdlerror::kNoPipeSize));  // only the sizing may object
-    }
+    QVERIFY(fixture.services().messages.empty());
     for (const QString& name : kInputs) QCOMPARE(fixture.background(name), kFieldWhite);
-    // The sizing ran: it either shows a bore or said that none fits.
-    QVERIFY(!fixture.text("Txtlinesize").isEmpty() || fixture.services().messages.size() == 1);
+    QCOMPARE(fixture.text("Txtlinesize"), lineSize);
+    QCOMPARE(fixture.text("Lbl13"), QStringLiteral("Inch Copper Tube Inside diameter"));
 }
 
 void FrmmainCalculateTest::workedExamplesTypedIntoTheWindow_data() {
     QTest::addColumn<UnitSystem>("unit");
     QTest::addColumn<QStringList>("typed");     // capacity, evap., cond., subcool, dp, circuits
     QTest::addColumn<QStringList>("expected");  // line size, velocity, length, total, actual
-    const QStringList ip10{"0.09", "15.86", "22.1", "130", "5.9"};
+    // One worked example in each unit system; the sizing's figures are the engine's tests.
     QTest::newRow("English 10 psi/ft")
-        << UnitSystem::English << QStringList{"1", "40", "110", "10", "10", "1"} << ip10;
-    QTest::newRow("English 5 psi/ft")
-        << UnitSystem::English << QStringList{"1", "40", "110", "10", "5", "1"}
-        << QStringList{"0.1", "12.84", "37.2", "130", "3.5"};
-    QTest::newRow("English 2 circuits")
-        << UnitSystem::English << QStringList{"1", "40", "110", "10", "10", "2"}
-        << QStringList{"0.07", "13.11", "23.0", "130", "5.6"};
+        << UnitSystem::English << QStringList{"1", "40", "110", "10", "10", "1"}
+        << QStringList{"0.09", "15.86", "22.1", "130", "5.9"};
     QTest::newRow("Metric 3.5 kW")
         << UnitSystem::Metric << QStringList{"3.5", "5", "45", "5", "2", "1"}
         << QStringList{"0.09", "4.91", "7137", "10", "1.4"};

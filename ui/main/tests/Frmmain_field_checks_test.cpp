@@ -55,35 +55,18 @@ void FrmmainFieldChecksTest::typingLeavesText_data() {
                         const char* expected) {
         QTest::newRow(name) << unit << field << keys << expected;
     };
-    row("capacity 10 tons", ip, "Txtcapacity", "10", "10");
+    // The rules themselves are the engine's; these rows show each field runs its own, in the
+    // unit system in effect, key by key.
     row("capacity 11 tons", ip, "Txtcapacity", "11", "");
     row("capacity emptied then typed on", ip, "Txtcapacity", "115", "5");
-    row("capacity 35 kW", si, "Txtcapacity", "35", "35");
     row("capacity 36 kW", si, "Txtcapacity", "36", "");
-    row("capacity minus", ip, "Txtcapacity", "-", "");
     row("evaporating minus", ip, "Txtet", "-", "-");
-    row("evaporating -40 F", ip, "Txtet", "-40", "-40");
-    row("evaporating -41 F", ip, "Txtet", "-41", "");
-    row("evaporating 56 F", ip, "Txtet", "56", "");
-    row("evaporating 13 C", si, "Txtet", "13", "");
-    row("evaporating 12 C", si, "Txtet", "12", "12");
-    row("condensing 70 F", ip, "Txtct", "70", "70");
     row("condensing 151 F", ip, "Txtct", "151", "");
-    row("condensing 66 C", si, "Txtct", "66", "");
-    row("condensing minus", ip, "Txtct", "-", "");
     row("subcooling 21 F", ip, "Txtsc", "21", "");
-    row("subcooling 11 C", si, "Txtsc", "11", "");
-    row("subcooling minus", si, "Txtsc", "-", "");
     row("pressure drop dot", ip, "Cmbdpd", ".", ".");
-    row("pressure drop .5", ip, "Cmbdpd", ".5", ".5");
     row("pressure drop letter", ip, "Cmbdpd", "x", "");
-    row("pressure drop 500", si, "Cmbdpd", "500", "500");
-    row("pressure drop minus", ip, "Cmbdpd", "-", "");
     row("circuits 2.", ip, "Txtcircuit", "2.", "2");
     row("circuits 2.5", ip, "Txtcircuit", "2.5", "25");  // the dot goes before the 5 arrives
-    row("circuits 0", ip, "Txtcircuit", "0", "0");
-    row("circuits letter", ip, "Txtcircuit", "2a", "");
-    row("circuits minus", si, "Txtcircuit", "-", "");
 }
 
 void FrmmainFieldChecksTest::typingLeavesText() {

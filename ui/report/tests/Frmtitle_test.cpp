@@ -55,6 +55,8 @@ class FrmtitleTest : public QObject {
     void failedPrintIsReportedAfterTheDialogCloses();
     void cancelledFileNamePrintsNothing();
     void pdfNameWithoutExtensionGetsOne();
+    void printsOnAnInstalledPrinter();
+    void cancelledPrintSetupKeepsThePrinter();
 
   private:
     // Runs the Print command; `inDialog` works the title dialog while it is open.
@@ -315,6 +317,36 @@ void FrmtitleTest::pdfNameWithoutExtensionGetsOne() {
     QCOMPARE(fixture.services().saveRequests.at(0).defaultSuffix, QStringLiteral("pdf"));
     QCOMPARE(writtenPdfs(), QStringList({"cabinet.pdf"}));
     QVERIFY(fixture.services().messages.empty());
+}
+
+// With a printer installed the page goes to it, and a printer that fails is named.
+void FrmtitleTest::printsOnAnInstalledPrinter() {
+    fixture.services().installedPrinter = QStringLiteral("Office");
+    calculate({"R22", "1", "40", "110", "10", "10", "1"});
+    print([&](QDialog& dialog) { press(dialog, "Cmd1"); });
+    QCOMPARE(fixture.services().pagesPrinted, 1);
+    QVERIFY(fixture.services().saveRequests.empty());  // no file name asked
+    QVERIFY(fixture.services().messages.empty());
+    QVERIFY(fixture.services().lastPage.size() > 0);
+
+    fixture.services().printSucceeds = false;
+    print([&](QDialog& dialog) { press(dialog, "Cmd1"); });
+    QCOMPARE(fixture.services().messages.size(), 1u);
+    QCOMPARE(fixture.services().messages[0].text,
+             QStringLiteral("The report could not be printed on Office."));
+    QCOMPARE(fixture.services().messages[0].title, QStringLiteral("error"));
+}
+
+void FrmtitleTest::cancelledPrintSetupKeepsThePrinter() {
+    QPrinter& printer = fixture.window().printer();
+    const QPageLayout before = printer.pageLayout();
+    fixture.services().onPrinterSetup = [](QPrinter&) { return false; };  // Cancel
+    fixture.find<QAction>(QStringLiteral("Printsetup"))->trigger();
+    QCOMPARE(fixture.services().printerSetups, 1);
+    QVERIFY(printer.pageLayout().isEquivalentTo(before));
+    QCOMPARE(printer.outputFormat(), QPrinter::PdfFormat);
+    QVERIFY(fixture.services().messages.empty());
+    QCOMPARE(fixture.services().pagesPrinted, 0);
 }
 
 QTEST_MAIN(FrmtitleTest)
