@@ -1,8 +1,9 @@
 #include "flow_profile_report.h"
 
 #include <fmt/core.h>
+#include <fmt/ranges.h>
 
-#include "engine/fixed_point.h"
+#include "engine/flow_profile_figures.h"
 
 namespace capillary::cli {
 namespace {
@@ -12,18 +13,9 @@ constexpr const char* kEnglishHeader =
 constexpr const char* kMetricHeader =
     "temperature_C,pressure_bar,quality,velocity_m_per_s,reynolds,length_m";
 
-// Enough digits to follow a 1 °F step in every column, in either system.
 void printPoint(const FlowProfilePoint& p, UnitSystem unit, std::FILE* out) {
-    const bool metric = unit == UnitSystem::Metric;
-    const double temperature =
-        metric ? toMetric(Quantity::Temperature, p.temperatureF) : p.temperatureF;
-    const double pressure = metric ? p.pressurePsia * kBarPerPsi : p.pressurePsia;
-    const double velocity = metric ? p.velocityFtPerS * kMetrePerFoot : p.velocityFtPerS;
-    const double length = metric ? p.lengthFt * kMetrePerFoot : p.lengthFt;
-    fmt::print(out, "{},{},{},{},{},{}\n", formatFixed(temperature, 2),
-               formatFixed(pressure, metric ? 4 : 3), formatFixed(p.quality, 5),
-               formatFixed(velocity, 3), formatFixed(p.reynolds, 0),
-               formatFixed(length, metric ? 5 : 4));
+    const auto texts = flowProfileTexts(p, unit);
+    fmt::print(out, "{}\n", fmt::join(texts, ","));
 }
 
 }  // namespace

@@ -167,7 +167,7 @@ void printJson(const nlohmann::ordered_json& json) {
 
 // A run that sized no tube has nothing for the second opinions to look at.
 void print(const cli::SizingRun& run, const Options& o) {
-    const std::optional<cli::SecondOpinion> opinion =
+    const std::optional<capillary::SecondOpinion> opinion =
         o.check || o.profile ? cli::secondOpinionOf(run) : std::nullopt;
     if (o.json) {
         nlohmann::ordered_json json = toJson(run);

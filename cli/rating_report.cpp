@@ -4,8 +4,8 @@
 
 #include <fmt/core.h>
 
-#include "figure_texts.h"
-#include "second_opinion.h"
+#include "engine/figure_texts.h"
+#include "engine/second_opinion.h"
 
 namespace capillary::cli {
 namespace {

@@ -5,8 +5,8 @@
 
 #include <fmt/core.h>
 
+#include "engine/figure_texts.h"
 #include "engine/unit_labels.h"
-#include "figure_texts.h"
 
 namespace capillary::cli {
 namespace {

@@ -4,8 +4,8 @@
 
 #include <fmt/core.h>
 
+#include "engine/figure_texts.h"
 #include "engine/fixed_point.h"
-#include "figure_texts.h"
 
 namespace capillary::cli {
 namespace {
@@ -39,6 +39,12 @@ std::string chartLine(const SecondOpinion& opinion, UnitSystem unit) {
 }
 
 }  // namespace
+
+std::optional<SecondOpinion> secondOpinionOf(const SizingRun& run) {
+    if (!run.sizing) return std::nullopt;
+    return secondOpinionOn(run.request.designCase, run.request.texts.refrigerant,
+                           run.sizing->chosen, run.sizing->massFlowLbPerH);
+}
 
 void printSecondOpinion(const SecondOpinion& opinion, UnitSystem unit, std::FILE* out) {
     fmt::print(out, "\nSecond opinion on the {} in tube at {} per circuit:\n", opinion.boreLabel,

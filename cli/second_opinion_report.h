@@ -4,10 +4,14 @@
 
 #include <nlohmann/json.hpp>
 
+#include "engine/second_opinion.h"
 #include "engine/units.h"
-#include "second_opinion.h"
+#include "sizing_run.h"
 
 namespace capillary::cli {
+
+// The second opinion on the tube a run sized; none when it sized none.
+std::optional<SecondOpinion> secondOpinionOf(const SizingRun& run);
 
 // A heading naming the sized tube and its flow, then one line per model, in the chosen units;
 // set apart from the result lines by a blank line.

@@ -3,9 +3,9 @@
 #include <string>
 #include <string_view>
 
-#include "engine/units.h"
+#include "units.h"
 
-namespace capillary::cli {
+namespace capillary {
 
 // A unit caption of the main window without the trailing blank its layout gives some: "Ft".
 std::string_view unitCaption(std::string_view label);
@@ -18,4 +18,4 @@ std::string massFlowText(double poundsPerHour, UnitSystem unit);  // lb/h or kg/
 std::string temperatureText(double fahrenheit, UnitSystem unit);  // F or C
 std::string capacityText(double tons, UnitSystem unit);           // tons or kW
 
-}  // namespace capillary::cli
+}  // namespace capillary

@@ -1,9 +1,9 @@
 #include "figure_texts.h"
 
-#include "engine/fixed_point.h"
-#include "engine/unit_labels.h"
+#include "fixed_point.h"
+#include "unit_labels.h"
 
-namespace capillary::cli {
+namespace capillary {
 namespace {
 
 constexpr double kKilogramsPerPound = 0.45359237;
@@ -43,4 +43,4 @@ std::string capacityText(double tons, UnitSystem unit) {
     return formatFixed(tons, 2) + " tons";
 }
 
-}  // namespace capillary::cli
+}  // namespace capillary

@@ -1,0 +1,64 @@
+#include "tube_analysis.h"
+
+#include "fixed_point.h"
+#include "output_texts.h"
+
+namespace capillary {
+namespace {
+
+constexpr double kMillimetresPerInch = 25.4;
+constexpr double kInchesPerFoot = 12.0;
+
+}  // namespace
+
+TubeAnalysis analyseTube(const CalculatedDesign& calculated) {
+    TubeAnalysis analysis;
+    analysis.calculated = calculated;
+    const March march =
+        prepareMarch(calculated.design, calculated.refrigerant, calculated.circuits);
+    for (int index = 1; index <= kBoreCount; ++index) {
+        analysis.bores[static_cast<std::size_t>(index - 1)] =
+            evaluateBore(march, index, calculated.design.dpd);
+    }
+    // The first bore that qualifies is the one SizeCapillary chooses.
+    for (const BoreEvaluation& bore : analysis.bores) {
+        if (bore.accepted) {
+            analysis.chosenIndex = bore.index;
+            break;
+        }
+    }
+    analysis.massFlowLbPerH = march.massFlowLbPerH;
+    analysis.shortestLengthFt = march.totalPressureDropPsi / calculated.design.dpd;
+    return analysis;
+}
+
+std::optional<HomogeneousFlow> flowAlongBore(const TubeAnalysis& analysis, int index) {
+    const CalculatedDesign& c = analysis.calculated;
+    const TubeConditions conditions{c.refrigerant, c.design.ct, c.design.sc, c.design.et};
+    return marchHomogeneous(conditions, analysis.bore(index).bore.diameterFt,
+                            analysis.massFlowLbPerH);
+}
+
+std::optional<SecondOpinion> secondOpinionOnChosen(const TubeAnalysis& analysis) {
+    if (!analysis.chosenIndex) return std::nullopt;
+    const CalculatedDesign& c = analysis.calculated;
+    return secondOpinionOn(c.design, c.refrigerant, analysis.bore(*analysis.chosenIndex),
+                           analysis.massFlowLbPerH);
+}
+
+std::vector<BoreRowTexts> boreRowTexts(const TubeAnalysis& analysis) {
+    const UnitSystem unit = analysis.calculated.unit;
+    std::vector<BoreRowTexts> rows;
+    for (const BoreEvaluation& bore : analysis.bores) {
+        const BoreFigureTexts figures = formatBoreFigures(bore, unit);
+        const double dp = bore.totalPressureDropPsi;
+        const double inches = bore.bore.diameterFt * kInchesPerFoot;
+        rows.push_back({std::string(bore.bore.label), formatFixed(inches * kMillimetresPerInch, 2),
+                        figures.velocity, figures.length,
+                        formatFixed(unit == UnitSystem::Metric ? dp * kBarPerPsi : dp, 0),
+                        figures.gradient, bore.accepted, analysis.chosenIndex == bore.index});
+    }
+    return rows;
+}
+
+}  // namespace capillary
