@@ -41,8 +41,7 @@ bool answeredWithoutWindows(const QStringList& arguments, std::FILE* out) {
     return false;
 }
 
-std::variant<StartupRequest, int> readStartupRequest(const QStringList& arguments,
-                                                     std::FILE* err) {
+std::variant<StartupRequest, int> readStartupRequest(const QStringList& arguments, std::FILE* err) {
     QCommandLineParser parser;
     describeOptions(parser);
     if (!parser.parse(arguments)) {

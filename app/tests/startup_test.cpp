@@ -39,10 +39,10 @@ void StartupTest::commandLineAsksForARun_data() {
     QTest::addColumn<bool>("splash");
     QTest::addColumn<QString>("projectFile");
     QTest::newRow("nothing") << QStringList{"capillary-design"} << true << "";
-    QTest::newRow("a design")
-        << QStringList{"capillary-design", "cold room.cqz"} << true << "cold room.cqz";
-    QTest::newRow("no splash")
-        << QStringList{"capillary-design", "--no-splash", "a.cqz"} << false << "a.cqz";
+    QTest::newRow("a design") << QStringList{"capillary-design", "cold room.cqz"} << true
+                              << "cold room.cqz";
+    QTest::newRow("no splash") << QStringList{"capillary-design", "--no-splash", "a.cqz"} << false
+                               << "a.cqz";
 }
 
 void StartupTest::commandLineAsksForARun() {
