@@ -12,19 +12,25 @@ program="$PWD/$build_dir/bin/capillary-design"
 [ -x "$program" ] || { echo "no $program; build it first (tools/bootstrap $build_dir)" >&2; exit 1; }
 
 if [ -z "${DISPLAY:-}" ]; then
-  exec xvfb-run -a -s "-screen 0 1024x768x24 -dpi 96" "$script" "$build_dir" "$runs"
+  # A server number of its own: one just shut down may still be removing its socket.
+  exec xvfb-run -a -n $((100 + $$ % 800)) -s "-screen 0 1024x768x24 -dpi 96" "$script" "$build_dir" "$runs"
 fi
 
 title='Tolmerk Capillary Tube Design'
+# A virtual server started a moment ago may not take connections yet.
+for ((wait = 0; wait < 100; wait++)); do xdotool getdisplaygeometry >/dev/null 2>&1 && break; sleep 0.05; done
+
 now_us() { echo $(($(date +%s%N) / 1000)); }
 
 for ((run = 1; run <= runs; run++)); do
   start=$(now_us)
-  "$program" --no-splash 2>/dev/null &
+  "$program" --no-splash 2>>"${STARTUP_LOG:-/dev/null}" &
   pid=$!
-  # Poll until the window is mapped; each poll costs a few milliseconds.
+  # Poll until the window is mapped; each poll costs a few milliseconds, and the pause between
+  # polls keeps them from filling the server's queue of connections, which the program needs.
   until xdotool search --onlyvisible --pid "$pid" --name "$title" >/dev/null 2>&1; do
     kill -0 "$pid" 2>/dev/null || { echo "the program ended before showing its window" >&2; exit 1; }
+    sleep 0.005
   done
   shown=$(now_us)
   sleep 0.5  # let the first paint and the logo animation settle

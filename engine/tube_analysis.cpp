@@ -1,7 +1,10 @@
 #include "tube_analysis.h"
 
+#include "figure_texts.h"
 #include "fixed_point.h"
 #include "output_texts.h"
+#include "tube_rating.h"
+#include "unit_labels.h"
 
 namespace capillary {
 namespace {
@@ -32,6 +35,22 @@ TubeAnalysis analyseTube(const CalculatedDesign& calculated) {
     return analysis;
 }
 
+std::string designSummary(const CalculatedDesign& c) {
+    const UnitSystem unit = c.unit;
+    const bool metric = unit == UnitSystem::Metric;
+    const double subcooling =
+        metric ? toMetric(Quantity::TemperatureDifference, c.design.sc) : c.design.sc;
+    const double gradient =
+        metric ? toMetric(Quantity::PressureGradient, c.design.dpd) : c.design.dpd;
+    const std::string circuits = formatPlainDecimal(c.circuits);
+    return c.refrigerant + ", " + capacityText(c.design.CAPACITY, unit) + ", evaporating " +
+           temperatureText(c.design.et, unit) + ", condensing " +
+           temperatureText(c.design.ct, unit) + ", subcooling " + formatFixed(subcooling, 1) +
+           (metric ? " K" : " F") + ", at most " + formatPlainDecimal(roundHalfAway(gradient, 2)) +
+           " " + std::string(unitCaption(unitLabels(unit).Label2)) + ", " + circuits +
+           (c.circuits == 1 ? " circuit" : " circuits");
+}
+
 std::optional<HomogeneousFlow> flowAlongBore(const TubeAnalysis& analysis, int index) {
     const CalculatedDesign& c = analysis.calculated;
     const TubeConditions conditions{c.refrigerant, c.design.ct, c.design.sc, c.design.et};
@@ -44,6 +63,17 @@ std::optional<SecondOpinion> secondOpinionOnChosen(const TubeAnalysis& analysis)
     const CalculatedDesign& c = analysis.calculated;
     return secondOpinionOn(c.design, c.refrigerant, analysis.bore(*analysis.chosenIndex),
                            analysis.massFlowLbPerH);
+}
+
+std::optional<double> homogeneousFlowThroughChosen(const TubeAnalysis& analysis) {
+    if (!analysis.chosenIndex) return std::nullopt;
+    const CalculatedDesign& c = analysis.calculated;
+    const TubeConditions conditions{c.refrigerant, c.design.ct, c.design.sc, c.design.et};
+    const BoreEvaluation& chosen = analysis.bore(*analysis.chosenIndex);
+    const auto rating =
+        rateHomogeneous(conditions, chosen.bore.diameterFt, chosen.lengthFt, c.circuits);
+    if (!rating) return std::nullopt;
+    return rating->flow.massFlowLbPerH;
 }
 
 std::vector<BoreRowTexts> boreRowTexts(const TubeAnalysis& analysis) {

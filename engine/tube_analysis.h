@@ -40,11 +40,18 @@ struct TubeAnalysis {
 
 TubeAnalysis analyseTube(const CalculatedDesign& calculated);
 
+// One line naming the design in its own units: "R22, 1.00 tons, evaporating 40.0 F, …".
+std::string designSummary(const CalculatedDesign& calculated);
+
 // The homogeneous flashing-flow model along bore `index` (1 … 14) at the design's flow.
 std::optional<HomogeneousFlow> flowAlongBore(const TubeAnalysis& analysis, int index);
 
 // The second opinion on the chosen bore; none when no bore was chosen.
 std::optional<SecondOpinion> secondOpinionOnChosen(const TubeAnalysis& analysis);
+
+// The flow per circuit the chosen tube (its bore at the sizing model's length) passes by the
+// homogeneous model; none when no bore was chosen or the model cannot rate it.
+std::optional<double> homogeneousFlowThroughChosen(const TubeAnalysis& analysis);
 
 // A bore of the table as texts in the design's units, the figures as the result boxes (and
 // capillary-size --bores) show them.

@@ -4,8 +4,10 @@
 
 #include <array>
 #include <memory>
+#include <optional>
 
 #include "engine/design_case.h"
+#include "engine/tube_analysis.h"
 #include "io/project_record.h"
 #include "ui/common/Frmmain_controls.h"
 #include "ui/common/session.h"
@@ -20,6 +22,7 @@ class Frmmain;
 namespace capillary {
 
 class PlatformServices;
+class TubeAnalysisWindow;
 
 // The main window: the design point is typed into the input frame, Calculate sizes the
 // capillary into the output frame, and the menus reach everything else.
@@ -59,6 +62,7 @@ class Frmmain : public QMainWindow {
 
     // The Calculate command (Frmmain_calculate.cpp).
     void Frmmain_Cmdcalculate_Click();
+    void followInTheAnalysis();
 
     // Checks while typing (Frmmain_field_checks.cpp).
     void connectFieldChecks();
@@ -87,6 +91,7 @@ class Frmmain : public QMainWindow {
     void Frmmain_units_Click();
     void Frmmain_web_Click();
     void Frmmain_About_Click();
+    void Frmmain_Tubeanalysis_Click();
 
     // Project files (Frmmain_files.cpp).
     void Frmmain_open_Click();
@@ -104,6 +109,9 @@ class Frmmain : public QMainWindow {
     DesignCase designCase_;
     QMovie* logo_ = nullptr;
     std::unique_ptr<QPrinter> printer_;
+    // The analysis window, made on first use; it follows each Calculate that passes its checks.
+    TubeAnalysisWindow* analysis_ = nullptr;
+    std::optional<CalculatedDesign> lastDesign_;
     QString lastFileName_;  // of the last open or save of the run; the file dialogs start there
 };
 

@@ -9,6 +9,7 @@
 #include "engine/MdlLiquid.h"
 #include "engine/calculation_request.h"
 #include "engine/output_texts.h"
+#include "ui/analysis/TubeAnalysisWindow.h"
 #include "ui/common/Mdlclear.h"
 #include "ui/common/Mdlerror.h"
 #include "ui/common/field_background.h"
@@ -46,11 +47,14 @@ void Frmmain::Frmmain_Cmdcalculate_Click() {
     }
 
     designCase_ = request.designCase;
+    lastDesign_ =
+        CalculatedDesign{request.texts.refrigerant, designCase_, request.circuits, session_.unit};
     const auto sizing = SizeCapillary(designCase_, request.texts.refrigerant, request.circuits);
     if (!sizing) {
         // The message is shown while the previous results are still on display.
         Mdlerror::ShowNoPipeSize(services_, this);
         ClearOutputs(controls_);
+        followInTheAnalysis();
         return;
     }
     const OutputTexts out = formatOutputs(*sizing, session_.unit);
@@ -60,6 +64,12 @@ void Frmmain::Frmmain_Cmdcalculate_Click() {
     ui_->Adpd->setText(toQString(out.actualPressureDrop));
     ui_->Txtlinesize->setText(toQString(out.lineSize));
     ui_->Lbl13->setText(toQString(out.lineSizeCaption));
+    followInTheAnalysis();
+}
+
+// An open analysis window shows each design that passed the checks, bore found or not.
+void Frmmain::followInTheAnalysis() {
+    if (analysis_ && lastDesign_) analysis_->showDesign(*lastDesign_);
 }
 
 }  // namespace capillary

@@ -6,6 +6,7 @@
 #include <QPrinter>
 #include <QUrl>
 
+#include "ui/analysis/TubeAnalysisWindow.h"
 #include "ui/common/product_info.h"
 #include "ui/misc/frmAbout.h"
 #include "ui/platform/platform_services.h"
@@ -22,6 +23,7 @@ void Frmmain::connectMenus() {
     connect(ui_->units, &QAction::triggered, this, &Frmmain::Frmmain_units_Click);
     connect(ui_->web, &QAction::triggered, this, &Frmmain::Frmmain_web_Click);
     connect(ui_->About, &QAction::triggered, this, &Frmmain::Frmmain_About_Click);
+    connect(ui_->Tubeanalysis, &QAction::triggered, this, &Frmmain::Frmmain_Tubeanalysis_Click);
 }
 
 QPrinter& Frmmain::printer() {
@@ -41,6 +43,17 @@ void Frmmain::Frmmain_units_Click() {
 }
 
 void Frmmain::Frmmain_web_Click() { services_.openWebAddress(QUrl(kMakerWebsite)); }
+
+// One analysis window: asked for again, the open one comes to the front.
+void Frmmain::Frmmain_Tubeanalysis_Click() {
+    if (!analysis_) {
+        analysis_ = new TubeAnalysisWindow(services_, this);
+        if (lastDesign_) analysis_->showDesign(*lastDesign_);
+    }
+    analysis_->show();
+    analysis_->raise();
+    analysis_->activateWindow();
+}
 
 void Frmmain::Frmmain_About_Click() {
     frmAbout dialog(this);
