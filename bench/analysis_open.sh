@@ -12,8 +12,10 @@ program="$PWD/$build_dir/bin/capillary-design"
 [ -x "$program" ] || { echo "no $program; build it first (tools/bootstrap $build_dir)" >&2; exit 1; }
 
 if [ -z "${DISPLAY:-}" ]; then
-  # A server number of its own: one just shut down may still be removing its socket.
-  exec xvfb-run -a -n $((100 + $$ % 800)) -s "-screen 0 1366x768x24 -dpi 96" "$script" "$build_dir" "$runs"
+  # A server number of its own: one just shut down may still be removing its socket. Without
+  # -noreset the server resets when its last client leaves, and a program started during the
+  # reset cannot connect.
+  exec xvfb-run -a -n $((100 + $$ % 800)) -s "-screen 0 1366x768x24 -dpi 96 -noreset" "$script" "$build_dir" "$runs"
 fi
 
 design=$(mktemp --suffix=.cqz)
@@ -26,7 +28,7 @@ for ((wait = 0; wait < 100; wait++)); do xdotool getdisplaygeometry >/dev/null 2
 
 now_us() { echo $(($(date +%s%N) / 1000)); }
 for ((run = 1; run <= runs; run++)); do
-  "$program" --no-splash "$design" 2>/dev/null &
+  "$program" --no-splash "$design" 2>>"${ANALYSIS_LOG:-/dev/null}" &
   pid=$!
   until main=$(xdotool search --onlyvisible --pid "$pid" --name 'Tolmerk Capillary Tube Design'); do
     sleep 0.05

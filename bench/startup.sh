@@ -12,8 +12,10 @@ program="$PWD/$build_dir/bin/capillary-design"
 [ -x "$program" ] || { echo "no $program; build it first (tools/bootstrap $build_dir)" >&2; exit 1; }
 
 if [ -z "${DISPLAY:-}" ]; then
-  # A server number of its own: one just shut down may still be removing its socket.
-  exec xvfb-run -a -n $((100 + $$ % 800)) -s "-screen 0 1024x768x24 -dpi 96" "$script" "$build_dir" "$runs"
+  # A server number of its own: one just shut down may still be removing its socket. Without
+  # -noreset the server resets when its last client leaves, and a program started during the
+  # reset cannot connect.
+  exec xvfb-run -a -n $((100 + $$ % 800)) -s "-screen 0 1024x768x24 -dpi 96 -noreset" "$script" "$build_dir" "$runs"
 fi
 
 title='Tolmerk Capillary Tube Design'
