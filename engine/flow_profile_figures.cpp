@@ -25,6 +25,12 @@ std::array<std::string, 6> flowProfileTexts(const FlowProfilePoint& point, UnitS
             formatFixed(f.reynolds, 0),    formatFixed(f.length, metric ? 5 : 4)};
 }
 
+std::string profileLengthText(double feet, UnitSystem unit) {
+    const bool metric = unit == UnitSystem::Metric;
+    return formatFixed(metric ? feet * kMetrePerFoot : feet, metric ? 5 : 4) + " " +
+           std::string(flowProfileUnits(unit)[5]);
+}
+
 std::array<std::string_view, 6> flowProfileUnits(UnitSystem unit) {
     if (unit == UnitSystem::Metric) return {"C", "bar", "", "m/s", "", "m"};
     return {"F", "psia", "", "ft/s", "", "ft"};

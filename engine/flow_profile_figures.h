@@ -25,6 +25,10 @@ FlowProfileFigures flowProfileFigures(const FlowProfilePoint& point, UnitSystem 
 // The same as texts, with enough digits to follow a 1 °F step in every column.
 std::array<std::string, 6> flowProfileTexts(const FlowProfilePoint& point, UnitSystem unit);
 
+// A length along the tube in the profile's own unit (ft or m), as the step table shows it:
+// "12.3617 ft", "3.76784 m".
+std::string profileLengthText(double feet, UnitSystem unit);
+
 // The units of the columns, in the order of the figures: "F", "psia", "", "ft/s", "", "ft".
 std::array<std::string_view, 6> flowProfileUnits(UnitSystem unit);
 

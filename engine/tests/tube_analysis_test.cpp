@@ -58,5 +58,36 @@ TEST(TubeAnalysis, SecondOpinionOnTheChosenBore) {
     EXPECT_EQ(flowAlongBore(analysis, 8)->totalLengthFt, opinion->homogeneous->totalLengthFt);
 }
 
+// The window's heading names the design in the units it was calculated in.
+TEST(TubeAnalysis, DesignSummaryInItsOwnUnits) {
+    EXPECT_EQ(designSummary(kFirstExample),
+              "R22, 1.00 tons, evaporating 40.0 F, condensing 110.0 F, subcooling 10.0 F, at most "
+              "10 Psi / Ft, 1 circuit");
+    const CalculatedDesign metric{
+        "R134a", {0.99520800155, 41, 113, 0, 9, 8.8415}, 2, UnitSystem::Metric};
+    EXPECT_EQ(designSummary(metric),
+              "R134a, 3.50 kW, evaporating 5.0 C, condensing 45.0 C, subcooling 5.0 K, at most 2 "
+              "Bar / Meter, 2 circuits");
+}
+
+// The chosen tube, longer than the homogeneous model needs for the design's flow, passes less
+// by that model; marched at that flow, the model's length is the tube's.
+TEST(TubeAnalysis, HomogeneousFlowThroughTheChosenTube) {
+    const CalculatedDesign twoCircuits{"R22", {1, 40, 110, 0, 10, 10}, 2, UnitSystem::English};
+    const TubeAnalysis analysis = analyseTube(twoCircuits);
+    ASSERT_TRUE(analysis.chosenIndex);
+    const BoreEvaluation& chosen = analysis.bore(*analysis.chosenIndex);
+    const auto flow = homogeneousFlowThroughChosen(analysis);
+    ASSERT_TRUE(flow);
+    EXPECT_LT(*flow, analysis.massFlowLbPerH);
+    const TubeConditions conditions{"R22", 110, 10, 40};
+    const auto march = marchHomogeneous(conditions, chosen.bore.diameterFt, *flow);
+    ASSERT_TRUE(march);
+    EXPECT_NEAR(march->totalLengthFt, chosen.lengthFt, 1e-3 * chosen.lengthFt);
+
+    const CalculatedDesign strict{"R22", {10, 40, 120, 0, 10, 1}, 1, UnitSystem::English};
+    EXPECT_FALSE(homogeneousFlowThroughChosen(analyseTube(strict)));
+}
+
 }  // namespace
 }  // namespace capillary

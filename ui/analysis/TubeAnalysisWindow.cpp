@@ -14,12 +14,14 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
+#include <QSignalBlocker>
 #include <QSplitter>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
 #include "engine/figure_texts.h"
+#include "engine/flow_profile_figures.h"
 #include "ui/analysis/analysis_charts.h"
 #include "ui/analysis/analysis_tables.h"
 #include "ui/analysis/chart_export.h"
@@ -31,7 +33,7 @@
 namespace capillary {
 namespace {
 
-// Sized for a 1366 x 768 screen, with room for the desktop's own bars.
+// 1280 x 700 fits a 1366 x 768 screen with room for the desktop's own bars.
 constexpr QSize kStartSize{1280, 700};
 
 const QString kNoDesign = QStringLiteral(
@@ -48,6 +50,11 @@ const QString kHomogeneousAssumes = QStringLiteral(
 const QString kChartAssumes = QStringLiteral(
     "ASHRAE chart: the handbook's curve fits of measured R22 tubes, straight, with a subcooled "
     "inlet and choked flow; the evaporating temperature plays no part.");
+const QString kOpinionHint = QStringLiteral(
+    "The tube the sizing chose, as each method sees it at the design's flow per circuit.");
+const QString kNoTubeToWeigh = QStringLiteral(
+    "No standard bore meets the limit, so there is no sized tube to weigh; the Bores tab shows "
+    "how near each one comes.");
 const QString kChartAbsent = QStringLiteral(
     "ASHRAE chart: its curve fits hold for R22 only, so it gives no figure for this "
     "refrigerant.");
@@ -110,25 +117,24 @@ TubeAnalysisWindow::TubeAnalysisWindow(PlatformServices& services, QWidget* pare
     tabs_->addTab(makeOpinionTab(), QStringLiteral("&Second opinion"));
     tabs_->setEnabled(false);
 
-    auto* copy = new QPushButton(QStringLiteral("&Copy table"));
-    copy->setObjectName(QStringLiteral("CmdCopy"));
-    auto* saveTable = new QPushButton(QStringLiteral("Save table as CS&V…"));
-    saveTable->setObjectName(QStringLiteral("CmdSaveTable"));
-    auto* saveChart = new QPushButton(QStringLiteral("Save c&hart as PNG or SVG…"));
-    saveChart->setObjectName(QStringLiteral("CmdSaveChart"));
+    copyTable_ = new QPushButton(QStringLiteral("&Copy table"));
+    copyTable_->setObjectName(QStringLiteral("CmdCopy"));
+    saveTable_ = new QPushButton(QStringLiteral("Save table as CS&V…"));
+    saveTable_->setObjectName(QStringLiteral("CmdSaveTable"));
+    saveChart_ = new QPushButton(QStringLiteral("Save c&hart as PNG or SVG…"));
+    saveChart_->setObjectName(QStringLiteral("CmdSaveChart"));
     auto* buttons = new QHBoxLayout;
-    buttons->addWidget(copy);
-    buttons->addWidget(saveTable);
-    buttons->addWidget(saveChart);
+    buttons->addWidget(copyTable_);
+    buttons->addWidget(saveTable_);
+    buttons->addWidget(saveChart_);
     buttons->addStretch();
-    connect(copy, &QPushButton::clicked, this, &TubeAnalysisWindow::copyVisibleTable);
-    connect(saveTable, &QPushButton::clicked, this, &TubeAnalysisWindow::saveVisibleTable);
-    connect(saveChart, &QPushButton::clicked, this, &TubeAnalysisWindow::saveVisibleChart);
-    for (QPushButton* button : {copy, saveTable, saveChart}) button->setEnabled(false);
+    connect(copyTable_, &QPushButton::clicked, this, &TubeAnalysisWindow::copyVisibleTable);
+    connect(saveTable_, &QPushButton::clicked, this, &TubeAnalysisWindow::saveVisibleTable);
+    connect(saveChart_, &QPushButton::clicked, this, &TubeAnalysisWindow::saveVisibleChart);
+    for (QPushButton* button : {copyTable_, saveTable_, saveChart_}) button->setEnabled(false);
     // The second opinion has no chart of its own to save.
-    connect(tabs_, &QTabWidget::currentChanged, saveChart, [this, saveChart](int tab) {
-        saveChart->setEnabled(analysis_.has_value() && tab != 2);
-    });
+    connect(tabs_, &QTabWidget::currentChanged, saveChart_,
+            [this] { saveChart_->setEnabled(analysis_.has_value() && visibleCharts()); });
 
     auto* copyKey = new QAction(this);
     copyKey->setShortcut(QKeySequence::Copy);
@@ -145,7 +151,7 @@ TubeAnalysisWindow::TubeAnalysisWindow(PlatformServices& services, QWidget* pare
     layout->addWidget(summary_);
     layout->addWidget(tabs_, 1);
     layout->addLayout(buttons);
-    // As large as the design planned, but never larger than the screen (at any scale factor).
+    // Never larger than the screen, at any scale factor.
     QSize size = kStartSize;
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         size = size.boundedTo(screen->availableGeometry().size() * 0.95);
@@ -156,9 +162,10 @@ TubeAnalysisWindow::TubeAnalysisWindow(PlatformServices& services, QWidget* pare
 QWidget* TubeAnalysisWindow::makeBoresTab() {
     boreTable_ = newTable("BoreTable");
     boreChart_ = newChartView("BoreChart");
-    // Picking a bore in the table shows the flow along that bore.
-    connect(boreTable_, &QTableWidget::cellClicked, this,
-            [this](int row, int) { showProfileOf(row + 1); });
+    // Picking a bore in the table, by mouse or by keyboard, shows the flow along that bore.
+    connect(boreTable_, &QTableWidget::currentCellChanged, this, [this](int row) {
+        if (row >= 0 && profileBore_ != row + 1) showProfileOf(row + 1);
+    });
     auto* splitter = new QSplitter(Qt::Horizontal);
     splitter->addWidget(boreTable_);
     splitter->addWidget(boreChart_);
@@ -201,9 +208,8 @@ QWidget* TubeAnalysisWindow::makeOpinionTab() {
     chartAssumption_ = sentence(kChartAssumes, "ChartAssumes");
     auto* page = new QWidget;
     auto* layout = new QVBoxLayout(page);
-    layout->addWidget(sentence(QStringLiteral("The tube the sizing chose, as each method sees it "
-                                              "at the design's flow per circuit."),
-                               "OpinionHint"));
+    opinionHint_ = sentence(kOpinionHint, "OpinionHint");
+    layout->addWidget(opinionHint_);
     opinionTable_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     opinionTable_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     layout->addWidget(opinionTable_);
@@ -223,18 +229,26 @@ void TubeAnalysisWindow::showDesign(const CalculatedDesign& design) {
             : QStringLiteral("no standard bore meets the limit");
     summary_->setText(QStringLiteral("%1: %2.").arg(toQString(designSummary(design)), outcome));
     tabs_->setEnabled(true);
-    for (auto* button : findChildren<QPushButton*>()) button->setEnabled(true);
-    findChild<QPushButton*>(QStringLiteral("CmdSaveChart"))->setEnabled(visibleCharts());
+    copyTable_->setEnabled(true);
+    saveTable_->setEnabled(true);
+    saveChart_->setEnabled(visibleCharts());
 
-    fillBoreTable(*boreTable_, a);
+    {
+        const QSignalBlocker refilling(boreTable_);  // the profile follows below, once
+        fillBoreTable(*boreTable_, a);
+    }
     boreTable_->resizeColumnsToContents();
     boreTable_->resizeRowsToContents();
     showChart(boreChart_, makeBoreChart(a));
 
     fillOpinionTable(*opinionTable_, secondOpinionOnChosen(a), homogeneousFlowThroughChosen(a),
                      design.unit);
-    // As high as its rows, so the sentences on the methods stand right beneath it.
-    int height = opinionTable_->horizontalHeader()->height() + 2 * opinionTable_->frameWidth();
+    opinionHint_->setText(a.chosenIndex ? kOpinionHint : kNoTubeToWeigh);
+    // As high as its rows, so the sentences on the methods stand right beneath it; from size
+    // hints, since the window may not have been shown yet.
+    opinionTable_->resizeRowsToContents();
+    int height =
+        opinionTable_->horizontalHeader()->sizeHint().height() + 2 * opinionTable_->frameWidth();
     for (int row = 0; row < opinionTable_->rowCount(); ++row) {
         height += opinionTable_->rowHeight(row);
     }
@@ -255,10 +269,10 @@ void TubeAnalysisWindow::showProfileOf(int boreIndex) {
     const QString which =
         a.chosenIndex == boreIndex ? QStringLiteral("the chosen") : QStringLiteral("the picked");
     if (flow) {
-        const QString choke = flow->choke
-                                  ? QStringLiteral("; the flow chokes at %1 from the inlet")
-                                        .arg(toQString(lengthText(flow->totalLengthFt, unit)))
-                                  : QString();
+        const QString choke =
+            flow->choke ? QStringLiteral("; the flow chokes at %1 from the inlet")
+                              .arg(toQString(profileLengthText(flow->totalLengthFt, unit)))
+                        : QString();
         profileTitle_->setText(
             QStringLiteral("Homogeneous flashing-flow model along %1 %2 in bore at %3 per "
                            "circuit%4.")
@@ -319,32 +333,48 @@ void TubeAnalysisWindow::copyVisibleTable() {
 void TubeAnalysisWindow::saveVisibleTable() {
     if (!analysis_) return;
     const auto chosen = services_.chooseFileToSave(
-        this, {lastExport_, QStringLiteral("CSV table (*.csv)"), QStringLiteral("csv")});
+        this, {lastTable_, QStringLiteral("CSV table (*.csv)"), QStringLiteral("csv")});
     if (!chosen) return;
     QString fileName = *chosen;
     if (QFileInfo(fileName).suffix().isEmpty()) fileName += QStringLiteral(".csv");
+    lastTable_ = fileName;
     writeExport(fileName, tableAsCsv(*visibleTable()).toUtf8());
 }
 
 void TubeAnalysisWindow::saveVisibleChart() {
     if (!analysis_ || !visibleCharts()) return;
     const auto chosen = services_.chooseFileToSave(
-        this, {lastExport_, QStringLiteral("PNG image (*.png);;SVG drawing (*.svg)"),
+        this, {lastChart_, QStringLiteral("PNG image (*.png);;SVG drawing (*.svg)"),
                QStringLiteral("png")});
     if (!chosen) return;
     const QString fileName = withPictureSuffix(*chosen);
-    writeExport(fileName, renderPicture(*visibleCharts(), pictureFormatOf(fileName)));
+    lastChart_ = fileName;
+    const std::optional<QByteArray> format = pictureFormatOf(fileName);
+    if (!format) {
+        reportExportFailure(fileName,
+                            QStringLiteral(".%1 is not a picture format; save the chart as "
+                                           ".png or .svg")
+                                .arg(QFileInfo(fileName).suffix()));
+        return;
+    }
+    const std::optional<QByteArray> picture = renderPicture(*visibleCharts(), *format);
+    if (!picture) {
+        reportExportFailure(fileName, QStringLiteral("the chart could not be drawn"));
+        return;
+    }
+    writeExport(fileName, *picture);
 }
 
-bool TubeAnalysisWindow::writeExport(const QString& fileName, const QByteArray& bytes) {
-    lastExport_ = fileName;
+void TubeAnalysisWindow::writeExport(const QString& fileName, const QByteArray& bytes) {
     if (const std::optional<QString> failure = writeCompleteFile(fileName, bytes)) {
-        Mdlerror::showMessage(
-            services_, this,
-            QStringLiteral("Cannot save %1: %2.").arg(QFileInfo(fileName).fileName(), *failure));
-        return false;
+        reportExportFailure(fileName, *failure);
     }
-    return true;
+}
+
+void TubeAnalysisWindow::reportExportFailure(const QString& fileName, const QString& reason) {
+    Mdlerror::showMessage(
+        services_, this,
+        QStringLiteral("Cannot save %1: %2.").arg(QFileInfo(fileName).fileName(), reason));
 }
 
 }  // namespace capillary

@@ -8,6 +8,7 @@
 
 class QChartView;
 class QLabel;
+class QPushButton;
 class QTabWidget;
 class QTableWidget;
 
@@ -46,15 +47,21 @@ class TubeAnalysisWindow : public QWidget {
     void showProfileOf(int boreIndex);
     QTableWidget* visibleTable() const;
     QWidget* visibleCharts() const;
-    bool writeExport(const QString& fileName, const QByteArray& bytes);
+    void writeExport(const QString& fileName, const QByteArray& bytes);
+    void reportExportFailure(const QString& fileName, const QString& reason);
 
     PlatformServices& services_;
     std::optional<TubeAnalysis> analysis_;
     std::optional<int> profileBore_;
-    QString lastExport_;  // the file name of the last export; the dialogs start there
+    // The last table and chart saved; each save dialog starts at its own kind's last file.
+    QString lastTable_;
+    QString lastChart_;
 
     QLabel* summary_ = nullptr;
     QTabWidget* tabs_ = nullptr;
+    QPushButton* copyTable_ = nullptr;
+    QPushButton* saveTable_ = nullptr;
+    QPushButton* saveChart_ = nullptr;
     QTableWidget* boreTable_ = nullptr;
     QChartView* boreChart_ = nullptr;
     QLabel* profileTitle_ = nullptr;
@@ -62,6 +69,7 @@ class TubeAnalysisWindow : public QWidget {
     QChartView* pressureChart_ = nullptr;
     QChartView* qualityChart_ = nullptr;
     QTableWidget* stepTable_ = nullptr;
+    QLabel* opinionHint_ = nullptr;
     QTableWidget* opinionTable_ = nullptr;
     QLabel* chartAssumption_ = nullptr;
 };

@@ -13,6 +13,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "engine/Mdlfitting.h"
 #include "engine/figure_texts.h"
 #include "engine/flow_profile_figures.h"
 #include "engine/unit_labels.h"
@@ -22,6 +23,9 @@ namespace capillary {
 namespace {
 
 constexpr double kInchesPerFoot = 12.0;
+// The bore axis ends a little past the widest standard bore, so that its point is not on the
+// chart's edge.
+constexpr double kBoreAxisEndIn = BoreTable.back().diameterFt * kInchesPerFoot + 0.01;
 const QColor kLengthColour{31, 90, 150};
 const QColor kSecondColour{184, 105, 46};
 const QColor kChosenColour{40, 140, 60};
@@ -165,7 +169,7 @@ QChart* makeBoreChart(const TubeAnalysis& analysis) {
         limit->setObjectName(QString::fromLatin1(kLimitSeries));
         limit->setPen(QPen(kChokeColour, 1.5, Qt::DashLine));
         limit->append(0.0, shortest);
-        limit->append(0.21, shortest);
+        limit->append(kBoreAxisEndIn, shortest);
         attach(*chart, limit, x, y);
         lowest = std::min(lowest, shortest);
         highest = std::max(highest, shortest);
@@ -179,7 +183,7 @@ QChart* makeBoreChart(const TubeAnalysis& analysis) {
                      lengthInDesignUnits(chosen.lengthFt, unit));
         attach(*chart, mark, x, y);
     }
-    x->setRange(0, 0.21);
+    x->setRange(0, kBoreAxisEndIn);
     x->setTickCount(8);
     // Whole decades, with room below the shortest tube so that its point is not on the axis.
     if (highest > 0) {

@@ -2,37 +2,46 @@
 
 #include <QBuffer>
 #include <QFileInfo>
+#include <QImageWriter>
 #include <QPainter>
 #include <QPixmap>
 #include <QSvgGenerator>
 #include <QWidget>
 
 namespace capillary {
+namespace {
+
+const QByteArray kSvg = QByteArrayLiteral("svg");
+
+}  // namespace
 
 QString withPictureSuffix(const QString& fileName) {
     return QFileInfo(fileName).suffix().isEmpty() ? fileName + QStringLiteral(".png") : fileName;
 }
 
-PictureFormat pictureFormatOf(const QString& fileName) {
-    return QFileInfo(fileName).suffix().compare(QLatin1String("svg"), Qt::CaseInsensitive) == 0
-               ? PictureFormat::Svg
-               : PictureFormat::Png;
+std::optional<QByteArray> pictureFormatOf(const QString& fileName) {
+    const QByteArray suffix = QFileInfo(fileName).suffix().toLower().toLatin1();
+    if (suffix == kSvg || QImageWriter::supportedImageFormats().contains(suffix)) return suffix;
+    return std::nullopt;
 }
 
-QByteArray renderPicture(QWidget& widget, PictureFormat format) {
+std::optional<QByteArray> renderPicture(QWidget& widget, const QByteArray& format) {
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
-    if (format == PictureFormat::Png) {
-        widget.grab().save(&buffer, "PNG");
+    if (format != kSvg) {
+        if (!widget.grab().save(&buffer, format.constData())) return std::nullopt;
         return bytes;
     }
     QSvgGenerator svg;
     svg.setOutputDevice(&buffer);
+    // At the screen's resolution, so that text keeps its size against the drawing.
+    svg.setResolution(widget.logicalDpiY());
     svg.setSize(widget.size());
     svg.setViewBox(QRect(QPoint(0, 0), widget.size()));
     svg.setTitle(widget.windowTitle());
-    QPainter painter(&svg);
+    QPainter painter;
+    if (!painter.begin(&svg)) return std::nullopt;
     widget.render(&painter);
     painter.end();
     return bytes;

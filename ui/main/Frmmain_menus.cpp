@@ -50,6 +50,7 @@ void Frmmain::Frmmain_Tubeanalysis_Click() {
         analysis_ = new TubeAnalysisWindow(services_, this);
         if (lastDesign_) analysis_->showDesign(*lastDesign_);
     }
+    analysis_->setWindowState(analysis_->windowState() & ~Qt::WindowMinimized);
     analysis_->show();
     analysis_->raise();
     analysis_->activateWindow();

@@ -23,9 +23,9 @@ struct MessageRequest {
     QMessageBox::StandardButtons buttons = QMessageBox::Ok;
 };
 
-// A file dialog as the program asks for it: where it starts, its one filter entry, such as
-// "tolmerk capillary tube design(*.cqz)", and the extension a save dialog adds to a name typed
-// without one (none when empty).
+// A file dialog as the program asks for it: where it starts, its filter entry, such as
+// "tolmerk capillary tube design(*.cqz)" (or several between ";;"), and the extension a save
+// dialog adds to a name typed without one (none when empty; the picked filter's, when several).
 struct FileDialogRequest {
     QString startName;
     QString filter;

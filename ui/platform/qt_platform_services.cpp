@@ -9,6 +9,7 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QUrl>
 
 namespace capillary {
@@ -55,6 +56,16 @@ std::optional<QString> QtPlatformServices::chooseFileToSave(QWidget* parent,
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setDefaultSuffix(request.defaultSuffix);
+    // With several filters ("PNG image (*.png);;SVG drawing (*.svg)"), a name typed without an
+    // extension gets the extension of the filter picked.
+    if (!request.defaultSuffix.isEmpty()) {
+        QObject::connect(
+            &dialog, &QFileDialog::filterSelected, &dialog, [&dialog](const QString& filter) {
+                static const QRegularExpression extension(QStringLiteral(R"(\*\.(\w+))"));
+                const QRegularExpressionMatch match = extension.match(filter);
+                if (match.hasMatch()) dialog.setDefaultSuffix(match.captured(1));
+            });
+    }
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
     return chosen(dialog.selectedFiles().constFirst());
 }

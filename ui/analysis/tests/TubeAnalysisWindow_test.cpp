@@ -45,6 +45,8 @@ class TubeAnalysisWindowTest : public QObject {
 
     void analysisMenuOpensTheWindow();
     void oneWindowFollowsEachCalculate();
+    void keepsTheUnitsItWasCalculatedIn();
+    void nothingStaleAfterADesignWithoutABore();
     void tableHoldsTheSizersFigures();
     void designWithoutABoreStillShowsItsBores();
     void pickingABoreShowsTheFlowAlongIt();
@@ -81,16 +83,15 @@ class TubeAnalysisWindowTest : public QObject {
     std::optional<QTemporaryDir> folder;
 };
 
-// The main window's layout test keeps the other menus as they were.
+// The main window's layout test checks the menu item, its caption and shortcut.
 void TubeAnalysisWindowTest::analysisMenuOpensTheWindow() {
-    QStringList items;
-    for (QAction* a : fixture.find<QMenu>(QStringLiteral("analysis"))->actions()) {
-        items << a->text();
-    }
-    QCOMPARE(items, QStringList({"&Tube analysis…"}));
-    QCOMPARE(fixture.find<QAction>("Tubeanalysis")->shortcut(), QKeySequence("Ctrl+T"));
     fixture.find<QAction>("Tubeanalysis")->trigger();
-    QVERIFY(fixture.window().findChild<TubeAnalysisWindow*>()->isVisible());
+    auto* analysis = fixture.window().findChild<TubeAnalysisWindow*>();
+    QVERIFY(analysis->isVisible());
+    // Asked for again while minimised, it comes back.
+    analysis->showMinimized();
+    fixture.find<QAction>("Tubeanalysis")->trigger();
+    QVERIFY(!analysis->isMinimized());
 }
 
 void TubeAnalysisWindowTest::oneWindowFollowsEachCalculate() {
@@ -116,6 +117,55 @@ void TubeAnalysisWindowTest::oneWindowFollowsEachCalculate() {
     QCOMPARE(openAnalysis(), analysis);  // a second Ctrl+T brings the same window forward
     QCOMPARE(fixture.window().findChildren<TubeAnalysisWindow*>().size(), 1);
     QVERIFY(fixture.services().messages.empty());
+}
+
+// The window shows a design in the units of its Calculate, whatever the main window shows since.
+void TubeAnalysisWindowTest::keepsTheUnitsItWasCalculatedIn() {
+    TubeAnalysisWindow* analysis = openAnalysis();
+    calculate({"3.5", "5", "45", "5", "2", "1"}, UnitSystem::Metric);
+    fixture.switchUnits(UnitSystem::English);
+    const auto heading = [&](const char* table, int column) {
+        return part<QTableWidget>(analysis, table)->horizontalHeaderItem(column)->text();
+    };
+    QCOMPARE(heading("BoreTable", 3), QStringLiteral("Length\n(mm)"));
+    QCOMPARE(heading("StepTable", 1), QStringLiteral("Pressure\n(bar)"));
+    QCOMPARE(heading("StepTable", 5), QStringLiteral("Length from the inlet\n(m)"));
+    QVERIFY(part<QLabel>(analysis, "Summary")->text().contains("evaporating 5.0 C"));
+    QStringList axes;
+    for (QAbstractAxis* axis : part<QChartView>(analysis, "PressureChart")->chart()->axes()) {
+        axes << axis->titleText();
+    }
+    QVERIFY2(axes.join('|').contains("(m)") && axes.join('|').contains("(bar)"),
+             qPrintable(axes.join('|')));
+}
+
+// A design without a bore leaves nothing of the one before it; the next one brings all back.
+void TubeAnalysisWindowTest::nothingStaleAfterADesignWithoutABore() {
+    TubeAnalysisWindow* analysis = openAnalysis();
+    const auto chosenMarks = [&] {
+        int marks = 0;
+        for (QAbstractSeries* s : part<QChartView>(analysis, "BoreChart")->chart()->series()) {
+            marks += s->objectName() == QLatin1String(kChosenBoreSeries);
+        }
+        return marks;
+    };
+    calculate(kFirstExample);
+    auto* bores = part<QTableWidget>(analysis, "BoreTable");
+    bores->setCurrentCell(9, 0);
+    QCOMPARE(analysis->profileBore(), std::optional<int>(10));
+    QCOMPARE(chosenMarks(), 1);
+
+    calculate({"10", "40", "120", "10", "1", "1"});
+    QCOMPARE(analysis->profileBore(), std::optional<int>(14));
+    QCOMPARE(part<QTableWidget>(analysis, "OpinionTable")->rowCount(), 0);
+    QVERIFY(part<QLabel>(analysis, "OpinionHint")->text().startsWith("No standard bore"));
+    QCOMPARE(chosenMarks(), 0);
+    for (int row = 0; row < 14; ++row) QVERIFY(!bores->item(row, 0)->data(kChosenRole).toBool());
+
+    calculate(kFirstExample);
+    QCOMPARE(analysis->profileBore(), std::optional<int>(8));
+    QCOMPARE(part<QTableWidget>(analysis, "OpinionTable")->rowCount(), 3);
+    QCOMPARE(chosenMarks(), 1);
 }
 
 // The window and capillary-size --bores show the same figures for the same design.
@@ -165,6 +215,8 @@ void TubeAnalysisWindowTest::pickingABoreShowsTheFlowAlongIt() {
     QTest::mouseClick(bores->viewport(), Qt::LeftButton, {}, tenth.center());
     QCOMPARE(analysis->profileBore(), std::optional<int>(10));
     QVERIFY(part<QLabel>(analysis, "ProfileTitle")->text().contains("picked 0.12 in bore"));
+    QTest::keyClick(bores, Qt::Key_Down);  // the keyboard picks a bore as the mouse does
+    QCOMPARE(analysis->profileBore(), std::optional<int>(11));
     const auto* steps = part<QTableWidget>(analysis, "StepTable");
     QVERIFY(steps->rowCount() > 50);  // 1 °F steps from 100 °F down to 40 °F
     QCOMPARE(steps->horizontalHeaderItem(0)->text(), QStringLiteral("Temperature\n(F)"));
@@ -200,15 +252,20 @@ void TubeAnalysisWindowTest::exportWritesTheVisibleTableAndChart() {
     QVERIFY(copied.startsWith("Bore (in)\tBore (mm)\tVelocity (FPS)"));
     QVERIFY(copied.contains("0.09\t2.29\t15.86\t22.1\t130\t5.9\tyes, line size\n"));
 
-    const QString csv = folder->filePath("bores");
-    fixture.services().saveAnswers.push_back(csv);
-    analysis->saveVisibleTable();
-    QFile table(csv + ".csv");
-    QVERIFY(table.open(QIODevice::ReadOnly));
-    QCOMPARE(QString::fromUtf8(table.readAll()),
-             tableAsCsv(*part<QTableWidget>(analysis, "BoreTable")));
+    const auto savedTable = [&](const QString& name) {
+        fixture.services().saveAnswers.push_back(folder->filePath(name));
+        analysis->saveVisibleTable();
+        QFile table(folder->filePath(name + ".csv"));
+        return table.open(QIODevice::ReadOnly) ? QString::fromUtf8(table.readAll()) : QString();
+    };
+    const QString boreCsv = savedTable("bores");
+    QVERIFY(boreCsv.startsWith("Bore (in),Bore (mm),Velocity (FPS),"));
+    QVERIFY(boreCsv.contains("\n0.09,2.29,15.86,22.1,130,5.9,\"yes, line size\"\n"));
 
     part<QTabWidget>(analysis, "Tabs")->setCurrentIndex(1);
+    const QStringList steps = savedTable("steps").split('\n');
+    QVERIFY(steps[0].startsWith("Temperature (F),Pressure (psia),Quality,"));
+    QVERIFY(steps[1].startsWith("100.00,240.148,0.00000,"));  // the inlet, as --profile has it
     fixture.services().saveAnswers.push_back(folder->filePath("along.svg"));
     fixture.services().saveAnswers.push_back(folder->filePath("along"));
     analysis->saveVisibleChart();
@@ -219,11 +276,18 @@ void TubeAnalysisWindowTest::exportWritesTheVisibleTableAndChart() {
     QVERIFY(png.open(QIODevice::ReadOnly) && png.read(8) == QByteArray("\x89PNG\r\n\x1a\n", 8));
     QVERIFY(fixture.services().messages.empty());
 
-    // A failed save is reported, as the main window reports its own.
+    // A failed save is reported, as the main window reports its own; so is a chart asked for
+    // under a name that is no picture.
     fixture.services().saveAnswers.push_back(folder->filePath("no such folder/x.csv"));
     analysis->saveVisibleTable();
-    QCOMPARE(fixture.services().messages.size(), size_t(1));
+    fixture.services().saveAnswers.push_back(folder->filePath("along.csv"));
+    analysis->saveVisibleChart();
+    QCOMPARE(fixture.services().messages.size(), size_t(2));
     QVERIFY(fixture.services().messages[0].text.startsWith("Cannot save x.csv: "));
+    QCOMPARE(fixture.services().messages[1].text,
+             QStringLiteral("Cannot save along.csv: .csv is not a picture format; save the "
+                            "chart as .png or .svg."));
+    QVERIFY(!QFile::exists(folder->filePath("along.csv")));
 }
 
 QTEST_MAIN(TubeAnalysisWindowTest)

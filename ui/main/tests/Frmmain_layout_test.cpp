@@ -252,11 +252,12 @@ void FrmmainLayoutTest::menuBar() {
                           {"print", "&Print", "Ctrl+P"},
                           {"exit", "&Exit", ""},
                           {"units", "Units", ""},
+                          {"Tubeanalysis", "&Tube analysis…", "Ctrl+T"},
                           {"web", "Tolmerk  website", ""},
                           {"About", "About Tolmerk Capillary  ...", ""}};
     for (const Item& item : items) {
         auto* action = fixture.find<QAction>(item.name);
-        QCOMPARE(action->text(), QString::fromLatin1(item.caption));
+        QCOMPARE(action->text(), QString::fromUtf8(item.caption));
         QCOMPARE(action->shortcut(), QKeySequence(QString::fromLatin1(item.shortcut)));
         QVERIFY(action->isEnabled());
     }
@@ -267,6 +268,7 @@ void FrmmainLayoutTest::menuBar() {
     QCOMPARE(file, QStringList({"open", "save", "-", "Printsetup", "print", "-", "exit"}));
     QCOMPARE(fixture.find<QMenu>("setup")->actions().size(), 1);
     QCOMPARE(fixture.find<QMenu>("help")->actions().size(), 2);
+    QCOMPARE(fixture.find<QMenu>("analysis")->actions().size(), 1);
 }
 
 void FrmmainLayoutTest::tabNeverStopsInTheSuperheatField() {
