@@ -205,6 +205,8 @@ QWidget* TubeAnalysisWindow::makeAlongTab() {
 QWidget* TubeAnalysisWindow::makeOpinionTab() {
     opinionTable_ = newTable("OpinionTable");
     opinionTable_->setSelectionMode(QAbstractItemView::NoSelection);
+    // One line a cell: its columns get their width only once the window is shown.
+    opinionTable_->setWordWrap(false);
     chartAssumption_ = sentence(kChartAssumes, "ChartAssumes");
     auto* page = new QWidget;
     auto* layout = new QVBoxLayout(page);
