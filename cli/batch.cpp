@@ -14,7 +14,7 @@
 #include "batch_header.h"
 #include "batch_progress.h"
 #include "batch_row.h"
-#include "csv_text.h"
+#include "engine/csv_text.h"
 #include "ordered_pipeline.h"
 
 namespace capillary::cli {

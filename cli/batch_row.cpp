@@ -6,7 +6,7 @@
 
 #include <fmt/core.h>
 
-#include "csv_text.h"
+#include "engine/csv_text.h"
 #include "sizing_run.h"
 
 namespace capillary::cli {

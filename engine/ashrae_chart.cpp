@@ -3,11 +3,10 @@
 #include <cmath>
 
 #include "Mdlproperties.h"
+#include "units.h"
 
 namespace capillary {
 namespace {
-
-constexpr double kInchesPerFoot = 12.0;
 
 // ln(FF·1.011) = c0 + c1·ln L + c2·(ln L)², with c0 and c1 depending on the bore.
 constexpr double kSquareTerm = -0.0421;

@@ -6,12 +6,10 @@
 #include "fixed_point.h"
 #include "numeric_text.h"
 #include "typing_rejection.h"
+#include "units.h"
 
 namespace capillary {
 namespace {
-
-constexpr double kInchesPerFoot = 12.0;
-constexpr double kMillimetresPerInch = 25.4;
 
 struct Range {
     double lowest;

@@ -6,7 +6,7 @@ namespace capillary {
 
 SecondOpinion secondOpinionOn(const DesignCase& design, std::string_view refrigerant,
                               const BoreEvaluation& bore, double massFlowLbPerH) {
-    const TubeConditions conditions{refrigerant, design.ct, design.sc, design.et};
+    const TubeConditions conditions = tubeConditions(refrigerant, design);
     SecondOpinion opinion;
     opinion.boreLabel = bore.bore.label;
     opinion.diameterFt = bore.bore.diameterFt;

@@ -5,14 +5,9 @@
 #include "output_texts.h"
 #include "tube_rating.h"
 #include "unit_labels.h"
+#include "units.h"
 
 namespace capillary {
-namespace {
-
-constexpr double kMillimetresPerInch = 25.4;
-constexpr double kInchesPerFoot = 12.0;
-
-}  // namespace
 
 TubeAnalysis analyseTube(const CalculatedDesign& calculated) {
     TubeAnalysis analysis;
@@ -53,7 +48,7 @@ std::string designSummary(const CalculatedDesign& c) {
 
 std::optional<HomogeneousFlow> flowAlongBore(const TubeAnalysis& analysis, int index) {
     const CalculatedDesign& c = analysis.calculated;
-    const TubeConditions conditions{c.refrigerant, c.design.ct, c.design.sc, c.design.et};
+    const TubeConditions conditions = tubeConditions(c.refrigerant, c.design);
     return marchHomogeneous(conditions, analysis.bore(index).bore.diameterFt,
                             analysis.massFlowLbPerH);
 }
@@ -68,7 +63,7 @@ std::optional<SecondOpinion> secondOpinionOnChosen(const TubeAnalysis& analysis)
 std::optional<double> homogeneousFlowThroughChosen(const TubeAnalysis& analysis) {
     if (!analysis.chosenIndex) return std::nullopt;
     const CalculatedDesign& c = analysis.calculated;
-    const TubeConditions conditions{c.refrigerant, c.design.ct, c.design.sc, c.design.et};
+    const TubeConditions conditions = tubeConditions(c.refrigerant, c.design);
     const BoreEvaluation& chosen = analysis.bore(*analysis.chosenIndex);
     const auto rating =
         rateHomogeneous(conditions, chosen.bore.diameterFt, chosen.lengthFt, c.circuits);

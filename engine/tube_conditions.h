@@ -2,6 +2,8 @@
 
 #include <string_view>
 
+#include "design_case.h"
+
 namespace capillary {
 
 // The refrigerant and the temperatures a capillary works between, as the second-opinion
@@ -14,5 +16,11 @@ struct TubeConditions {
 
     double inletF() const { return condensingF - subcoolingF; }
 };
+
+// The conditions of a checked design point (its condensing, subcooling and evaporating
+// temperatures).
+inline TubeConditions tubeConditions(std::string_view refrigerant, const DesignCase& design) {
+    return {refrigerant, design.ct, design.sc, design.et};
+}
 
 }  // namespace capillary

@@ -24,4 +24,8 @@ inline constexpr double kMetrePerFoot = 0.3048;
 inline constexpr double kMillimetrePerFoot = 304.799999;  // the sizer's historic factor
 inline constexpr double kPsiPerFootPerBarPerMetre = 4.42075;
 
+// Exact factors for bores and tube lengths.
+inline constexpr double kInchesPerFoot = 12.0;
+inline constexpr double kMillimetresPerInch = 25.4;
+
 }  // namespace capillary

@@ -14,6 +14,7 @@
 #include "fixed_point.h"
 #include "homogeneous_flow.h"
 #include "tube_rating.h"
+#include "units.h"
 
 namespace capillary {
 namespace {
@@ -23,7 +24,6 @@ constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 constexpr double kFeetPerMetre = 1 / 0.3048;
 constexpr double kFeetPerMillimetre = kFeetPerMetre / 1000;
 constexpr double kKilogramsPerPound = 0.45359237;
-constexpr double kInchesPerFoot = 12.0;
 constexpr double kFahrenheitPerKelvin = 1.8;
 constexpr double kPsiaPerMegapascal = 145.037738;
 
@@ -118,7 +118,7 @@ struct WorkedExample {
 // length for the same bore and flow.
 std::array<ValidationRow, 2> workedExampleRows(const WorkedExample& example) {
     const DesignCase& d = example.design;
-    const TubeConditions conditions{"R22", d.ct, d.sc, d.et};
+    const TubeConditions conditions = tubeConditions("R22", d);
     const auto sizing = SizeCapillary(d, "R22", example.circuits);
     const std::string prefix = std::string(example.name) + ": sizing model's length against ";
     std::array<ValidationRow, 2> rows{ValidationRow{prefix + "the chart", "ft", 0.0, {}, ""},
@@ -157,7 +157,7 @@ double logLogSlope(const std::vector<double>& x, const std::vector<double>& y) {
 // the first worked design's temperatures.
 std::array<ValidationRow, 3> exponentRows() {
     const DesignCase design{1, 40, 110, 0, 10, 10};
-    const TubeConditions conditions{"R22", design.ct, design.sc, design.et};
+    const TubeConditions conditions = tubeConditions("R22", design);
     March march = prepareMarch(design, "R22", 1);
     march.massFlowLbPerH = kExponentFlowLbPerH;
     std::vector<double> bores, sizing, homogeneous, chart;

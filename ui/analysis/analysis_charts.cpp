@@ -22,7 +22,6 @@
 namespace capillary {
 namespace {
 
-constexpr double kInchesPerFoot = 12.0;
 // The bore axis ends a little past the widest standard bore, so that its point is not on the
 // chart's edge.
 constexpr double kBoreAxisEndIn = BoreTable.back().diameterFt * kInchesPerFoot + 0.01;

@@ -6,9 +6,11 @@
 #include <QStringList>
 #include <QTableWidget>
 
+#include <functional>
 #include <string>
 #include <vector>
 
+#include "engine/csv_text.h"
 #include "engine/figure_texts.h"
 #include "engine/fixed_point.h"
 #include "engine/flow_profile_figures.h"
@@ -64,33 +66,24 @@ QString headingText(const QTableWidget& table, int column) {
     return item ? item->text().replace(QLatin1Char('\n'), QLatin1Char(' ')) : QString();
 }
 
-QString csvField(QString text) {
-    if (!text.contains(QLatin1Char(',')) && !text.contains(QLatin1Char('"')) &&
-        !text.contains(QLatin1Char('\n'))) {
-        return text;
-    }
-    text.replace(QLatin1String("\""), QLatin1String("\"\""));
-    return QLatin1Char('"') + text + QLatin1Char('"');
-}
-
-QString joinedTable(const QTableWidget& table, QChar separator, QString (*field)(QString)) {
-    QStringList lines;
+// The headings, then every row, each line's cells joined by `joinCells`.
+QString joinedTable(const QTableWidget& table,
+                    const std::function<QString(const QStringList&)>& joinCells) {
+    QString text;
     QStringList cells;
     for (int column = 0; column < table.columnCount(); ++column) {
-        cells << field(headingText(table, column));
+        cells << headingText(table, column);
     }
-    lines << cells.join(separator);
+    text += joinCells(cells) + QLatin1Char('\n');
     for (int row = 0; row < table.rowCount(); ++row) {
         cells.clear();
         for (int column = 0; column < table.columnCount(); ++column) {
-            cells << field(cellText(table, row, column));
+            cells << cellText(table, row, column);
         }
-        lines << cells.join(separator);
+        text += joinCells(cells) + QLatin1Char('\n');
     }
-    return lines.join(QLatin1Char('\n')) + QLatin1Char('\n');
+    return text;
 }
-
-QString plain(QString text) { return text.replace(QLatin1Char('\t'), QLatin1Char(' ')); }
 
 }  // namespace
 
@@ -173,11 +166,21 @@ void fillOpinionTable(QTableWidget& table, const std::optional<SecondOpinion>& o
 }
 
 QString tableAsTabSeparated(const QTableWidget& table) {
-    return joinedTable(table, QLatin1Char('\t'), plain);
+    return joinedTable(table, [](QStringList cells) {
+        for (QString& cell : cells) cell.replace(QLatin1Char('\t'), QLatin1Char(' '));
+        return cells.join(QLatin1Char('\t'));
+    });
 }
 
+// Quoted as capillary-size quotes its batch output.
 QString tableAsCsv(const QTableWidget& table) {
-    return joinedTable(table, QLatin1Char(','), csvField);
+    return joinedTable(table, [](const QStringList& cells) {
+        std::string line;
+        for (qsizetype i = 0; i < cells.size(); ++i) {
+            appendCsvField(line, cells[i].toStdString(), i == 0);
+        }
+        return QString::fromStdString(line);
+    });
 }
 
 }  // namespace capillary

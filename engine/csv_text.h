@@ -3,7 +3,7 @@
 #include <string>
 #include <string_view>
 
-namespace capillary::cli {
+namespace capillary {
 
 // Appends one CSV field to `line`, quoted only when it must be (a comma, quote or line break
 // inside), with a comma before it unless it is the first of the line.
@@ -21,4 +21,4 @@ inline void appendCsvField(std::string& line, std::string_view text, bool first)
     line += '"';
 }
 
-}  // namespace capillary::cli
+}  // namespace capillary
